@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/cached_profile.h"
+
 namespace veltora {
 
 class AppContext {
@@ -20,18 +22,20 @@ public:
     std::filesystem::path SysFile() const;        // "sys/sys.cho"
     std::filesystem::path HelpFile() const;       // "help/index.html"
 
-    // Text of `key` in `section` of the language file, read when asked; "" when missing.
+    // Text of `key` in `section` of the language file, read when asked (again only after
+    // the file has changed); "" when missing.
     std::string LangText(std::string_view section, std::string_view key) const;
     bool UiIsChinese() const { return uiIsChinese_; }
     // "Veltora" for the Chinese interface, "Karvex" otherwise.
     const std::string& ApplicationTitle() const { return applicationTitle_; }
-    std::string MakerWebAddress() const;
+    std::string MakerWebAddress() const;  // "https://veltora.example"
 
     const std::filesystem::path& LastImageFolder() const { return lastImageFolder_; }
     void SetLastImageFolder(std::filesystem::path folder) { lastImageFolder_ = std::move(folder); }
 
 private:
     std::filesystem::path programFolder_;
+    CachedProfile languageTable_;  // the language file, resolved once at start-up
     bool uiIsChinese_ = false;
     std::string applicationTitle_;
     std::filesystem::path lastImageFolder_;
