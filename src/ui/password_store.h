@@ -1,0 +1,19 @@
+#pragma once
+// The administrator password: key "pwd" of section "admin" in sys/reg.cho, plain text.
+#include <string>
+#include <string_view>
+
+namespace veltora {
+
+class AppContext;
+
+// Blanks (spaces) removed from both ends, as the password is compared.
+std::string TrimBlanks(std::string_view text);
+
+// The stored password without leading and trailing blanks; "" when none is set.
+std::string StoredPassword(const AppContext& context);
+
+// False when the write failed; the stored password is then unchanged.
+bool StorePassword(const AppContext& context, std::string_view password);
+
+}  // namespace veltora
