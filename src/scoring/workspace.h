@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "scoring/sort_index.h"
 #include "template/template_model.h"
 
 namespace veltora {
@@ -205,6 +206,7 @@ struct Workspace {
     bool rosterChanged = false;
     bool scoresChanged = false;
     bool markOrderFlag = false;   // the one sort-direction toggle of the sortable lists
+    UnitRandom sortRandom = MakeUnitRandom();  // pivots of every index sort; tests seed it
 
     ParamEdit paramEdit;
 
