@@ -36,7 +36,7 @@ void Analyse(Workspace& ws) {
         std::array<int, kAnalysedOptions + 1> chose{};
         for (const int row : counted) {
             const std::string answer = TrimSpaces(ws.Answer(i, ws.SheetOfResult(row)));
-            if (EqualIgnoringCase(answer, key)) ++correct;
+            if (SameLettersIgnoringCase(answer, key)) ++correct;
             for (int k = 1; k <= kAnalysedOptions; ++k)
                 if (ContainsLetter(answer, static_cast<char32_t>(U'@' + k))) ++chose[static_cast<std::size_t>(k)];
         }

@@ -40,7 +40,7 @@ std::u32string FoldedCharacters(std::string_view text) {
     return out;
 }
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+bool SameLettersIgnoringCase(std::string_view a, std::string_view b) {
     return FoldedCharacters(a) == FoldedCharacters(b);
 }
 

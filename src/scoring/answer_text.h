@@ -15,7 +15,7 @@ std::string TrimSpaces(std::string_view text);
 std::u32string FoldedCharacters(std::string_view text);
 
 // The case-insensitive equality of two texts, character by character in order.
-bool EqualIgnoringCase(std::string_view a, std::string_view b);
+bool SameLettersIgnoringCase(std::string_view a, std::string_view b);
 
 // True when `letter` (one character, any case) occurs in `text` without regard to case.
 bool ContainsLetter(std::string_view text, char32_t letter);

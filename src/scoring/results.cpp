@@ -27,7 +27,7 @@ bool FindOrAddResult(Workspace& ws, std::string_view no) {
     const std::string trimmed = TrimSpaces(no);
     if (ws.templ.idDigitNumber != 0) {
         for (int r = 1; r <= ws.resultCount; ++r) {
-            if (EqualIgnoringCase(TrimSpaces(ws.results.Cell(r, kResNo)), trimmed) &&
+            if (SameLettersIgnoringCase(TrimSpaces(ws.results.Cell(r, kResNo)), trimmed) &&
                 NumberOf(ws, r, kResSheetScore) == 0) {
                 ws.foundResultRow = static_cast<std::int16_t>(r);
                 ws.lastExamineeNo = trimmed;

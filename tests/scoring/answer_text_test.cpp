@@ -13,8 +13,8 @@ TEST(AnswerText, TrimsSpacesOnly) {
 
 TEST(AnswerText, ComparesCharactersNotBytesAndFoldsAsciiCase) {
     EXPECT_EQ(FoldedCharacters("a对b").size(), 3u);
-    EXPECT_TRUE(EqualIgnoringCase("ab", "AB"));
-    EXPECT_FALSE(EqualIgnoringCase("AB", "BA"));
+    EXPECT_TRUE(SameLettersIgnoringCase("ab", "AB"));
+    EXPECT_FALSE(SameLettersIgnoringCase("AB", "BA"));
     EXPECT_TRUE(ContainsLetter("x对", U'对'));
     EXPECT_TRUE(ContainsLetter("abc", U'C'));
     EXPECT_FALSE(ContainsLetter("错", U'A'));
