@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/app_context.h"
+#include "app/encoding.h"
 #include "app/profile.h"
 #include "app/text_to_number.h"
 #include "support/temp_home.h"
@@ -129,6 +130,25 @@ TEST(ShippedPapers, NameATemplateThatHoldsTheirQuestions) {
         ++papers;
     }
     EXPECT_EQ(papers, static_cast<int>(templates.size()));
+}
+
+TEST(ShippedRoster, NumbersFitTheEightDigitTemplate) {
+    const AppContext context(test::AssembledHome());
+    TemplateModel model;
+    ASSERT_TRUE(LoadTemplate(context, "XuanZe60_KaoHao8", model));
+    const std::string roster = GbkToUtf8(test::ReadBytes(context.Path("MingCe/GaoYi3Ban.txt")));
+    int examinees = 0;
+    for (std::size_t start = 0; start < roster.size();) {
+        const std::size_t end = roster.find("\r\n", start);
+        ASSERT_NE(end, std::string::npos) << "every record ends with CR LF";
+        const std::string record = roster.substr(start, end - start);
+        const std::string number = record.substr(1, record.find('"', 1) - 1);
+        EXPECT_EQ(static_cast<int>(number.size()), model.idDigitNumber) << record;
+        EXPECT_EQ(number.find_first_not_of("0123456789"), std::string::npos) << record;
+        ++examinees;
+        start = end + 2;
+    }
+    EXPECT_EQ(examinees, 40);
 }
 
 }  // namespace
