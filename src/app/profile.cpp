@@ -32,7 +32,8 @@ std::size_t Find(std::string_view text, char wanted) {
     return std::string_view::npos;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// Blanks and tabs, and a stray CR that a doubled line end ("\r\r\n") leaves behind.
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);

@@ -1,7 +1,15 @@
 #pragma once
-// INI profile files: GBK with CR LF on disk, UTF-8 in memory. Section and key names match
-// without regard to letter case and the first match wins; values are trimmed, lose one
-// matching pair of enclosing quotes and are cut after their 255th byte (as stored on disk).
+// INI profile files: GBK with CR LF on disk, UTF-8 in memory.
+// - "[name]" starts a section (blanks around the brackets and the name are ignored); a
+//   line "key = value" is an entry (blanks around the key are ignored); other lines, and
+//   entries above the first section, are kept but never found.
+// - Section and key names match without regard to ASCII letter case (the halves of GBK
+//   characters are compared as they are); the first matching section and, within it, the
+//   first matching key win.
+// - The value is the text after the first "=", up to a NUL byte, without leading and
+//   trailing blanks and tabs, losing one matching pair of enclosing double or single
+//   quotes, then cut after its 255th byte as stored on disk; a GBK character that the cut
+//   would split is dropped whole. Bytes that are not GBK read as U+FFFD.
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>

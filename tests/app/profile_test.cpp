@@ -107,12 +107,13 @@ TEST_F(Profile, DamagedFilesNeverFail) {
     const struct {
         std::string_view name;
         std::string bytes;
-        std::string_view value;  // of [s] k
+        std::string value;  // of [s] k
     } cases[] = {
         {"binary garbage", garbage + "\n[s]\nk=v", "v"},
         {"invalid GBK", "[s]\r\nk=a\xFF\x80z\r\n", "a\xEF\xBF\xBD\xE2\x82\xACz"},
         {"no line end", "[s]\r\nk=last", "last"},
         {"LF only", "[s]\nk=lf\n", "lf"},
+        {"doubled CR", "[s]\r\r\nk=cr\r\r\n", "cr"},
         {"NUL in value", std::string("[s]\r\nk=ab\0cd\r\n", 13), "ab"},
         {"10 MB line", "[s]\r\nk=" + std::string(10'000'000, 'x') + "\r\n", std::string(255, 'x')},
     };
@@ -175,7 +176,7 @@ TEST_F(Profile, UnstorableNamesAreRefusedAndValuesKeptOnOneLine) {
     const struct {
         std::string_view section, key;
     } refused[] = {{"s", ""}, {"", "k"}, {"s", " \t"}, {"s", "a=b"}, {"s", "[k"},
-                   {"s]", "k"}, {"s", "a\nb"}, {"s\r", "k"}};
+                   {"s]", "k"}, {"s", "a\nb"}, {"s\rt", "k"}};
     for (const auto& r : refused) EXPECT_FALSE(WriteProfile(r.section, r.key, "v", file)) << r.key;
     EXPECT_EQ(ReadBytes(file), "[s]\r\nk=1\r\n");
 
