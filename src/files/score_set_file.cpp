@@ -14,7 +14,7 @@ ScoreSetFiles ScoreSetFilesOf(const std::filesystem::path& folder, std::string_v
     return {member(".txt"), member(".CHO"), member(".DAN"), member(".FEN"), member(".JAN")};
 }
 
-bool DeleteScoreSet(const std::filesystem::path& folder, std::string_view baseName) {
+bool DeleteScoreSetFiles(const std::filesystem::path& folder, std::string_view baseName) {
     if (!IsPlainFileName(baseName)) return false;
     const auto files = ScoreSetFilesOf(folder, baseName);
     bool allGone = true;

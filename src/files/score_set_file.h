@@ -46,12 +46,15 @@ struct ScoreSetRead {
 // one exception that keeps each sheet's record, answers and points together: answers and
 // points are attached to sheets only together with the marking records, which replace
 // the marked sheets as a whole (a sheet without an answers or points line gets empty
-// answers and zero points; lines beyond the last sheet are ignored). Answer and point
-// lines are read to the end of the file, one line per sheet, whatever the results count.
+// answers and zero points; lines beyond the last sheet are ignored). Every file is read
+// one record per line, so a damaged line never shifts the lines after it: results and
+// marking records to the end of the file (blank lines skipped, at most the table's
+// limit), answer and point lines one per sheet whatever the results count, fields beyond
+// question 500 ignored.
 // Nothing is read for a base name that is not a plain file name.
 ScoreSetRead ReadScoreSet(Workspace& ws, const std::filesystem::path& folder, std::string_view baseName);
 
 // Deletes each of the five files that exists. False when one of them could not be deleted.
-bool DeleteScoreSet(const std::filesystem::path& folder, std::string_view baseName);
+bool DeleteScoreSetFiles(const std::filesystem::path& folder, std::string_view baseName);
 
 }  // namespace veltora
