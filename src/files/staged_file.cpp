@@ -38,15 +38,18 @@ void StagedFile::Write(std::string_view bytes) {
     }
 }
 
-bool StagedFile::Finish() {
-    if (!Ok()) return false;
+bool StagedFile::KeepTargetPermissions() {
     // A replaced file keeps its permissions; a new one gets the usual rw-r--r-- instead of
     // the temporary file's private rw-------.
     std::error_code noTarget;
     const auto status = std::filesystem::status(target_, noTarget);
-    const auto mode = noTarget ? std::filesystem::perms(0644)
-                               : status.permissions() & std::filesystem::perms::mask;
-    ok_ = ::fchmod(fd_, static_cast<mode_t>(mode)) == 0 && ::fsync(fd_) == 0;
+    const auto mode = noTarget ? std::filesystem::perms(0644) : status.permissions() & std::filesystem::perms::mask;
+    return ::fchmod(fd_, static_cast<mode_t>(mode)) == 0;
+}
+
+bool StagedFile::Finish() {
+    if (!Ok()) return false;
+    ok_ = KeepTargetPermissions() && ::fsync(fd_) == 0;
     ok_ = (::close(fd_) == 0) && ok_;
     fd_ = -1;
     finished_ = ok_;
@@ -55,9 +58,11 @@ bool StagedFile::Finish() {
 
 bool StagedFile::FinishWith(const std::function<bool(const std::filesystem::path&)>& writeFile) {
     if (!Ok()) return false;
+    // The writer replaces the temporary file keeping its permissions, so they are set first.
+    ok_ = KeepTargetPermissions();
     ::close(fd_);
     fd_ = -1;
-    finished_ = writeFile(temp_);
+    finished_ = ok_ && writeFile(temp_);
     return finished_;
 }
 

@@ -30,6 +30,8 @@ public:
     const std::filesystem::path& Target() const { return target_; }
 
 private:
+    bool KeepTargetPermissions();
+
     std::filesystem::path target_;
     std::filesystem::path temp_;
     int fd_ = -1;

@@ -236,6 +236,18 @@ TEST_F(ScoreSetTest, ExistingFilesAreReplacedWhateverTheirLetterCase) {
     EXPECT_EQ(read.paper.testTotal, 3);
 }
 
+TEST_F(ScoreSetTest, NewMembersAreReadableByAllAndReplacedOnesKeepTheirPermissions) {
+    WriteBytes(home / "run.CHO", "");
+    const auto shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::group_write;
+    fs::permissions(home / "run.CHO", shared);
+    ASSERT_TRUE(WriteScoreSet(ThreeSheetRun(), Folder(), "run"));
+    EXPECT_EQ(fs::status(home / "run.CHO").permissions(), shared);
+    const auto usual = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read;
+    for (const char* member : {"run.txt", "run.DAN", "run.FEN", "run.JAN"}) {
+        EXPECT_EQ(fs::status(home / member).permissions(), usual) << member;
+    }
+}
+
 TEST_F(ScoreSetTest, DeleteRemovesWhatIsThere) {
     ASSERT_TRUE(WriteScoreSet(ThreeSheetRun(), Folder(), "run"));
     fs::remove(home / "run.DAN");
