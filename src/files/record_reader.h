@@ -18,7 +18,7 @@ class RecordReader {
 public:
     explicit RecordReader(std::istream& in) : in_(*in.rdbuf()) {}
 
-    // True when nothing but blanks and line ends remain (for ReadRecord).
+    // True when nothing but blanks and line ends remain; skips blank lines.
     bool NoMoreRecords();
     // True at the end of the file (for ReadLine: an empty line still counts as a line).
     bool NoMoreLines();
