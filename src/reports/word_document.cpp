@@ -53,6 +53,12 @@ std::pair<pugi::xml_node, pugi::xml_node> EmptyCell(pugi::xml_node cell, pugi::x
         if (std::string_view(node.name()) != "w:pPr") paragraph.remove_child(node);
         node = next;
     }
+    // The paragraph mark keeps the look, so text put in later (appended rows) gets it too.
+    if (keptLook) {
+        pugi::xml_node properties = paragraph.child("w:pPr");
+        if (!properties) properties = paragraph.prepend_child("w:pPr");
+        if (!properties.child("w:rPr")) properties.append_copy(keptLook);
+    }
     return {paragraph, keptLook};
 }
 
