@@ -80,6 +80,24 @@ TEST_P(ShippedTemplate, FrameIsSmallEnoughAndHoldsTheSheetCentre) {
               30.0);
 }
 
+// The edge follower backs off 1/70 of the image width from the frame; on a sheet turned a
+// quarter the image is as wide as the paper is high. Marks nearer the frame than that reach
+// can be taken for the frame.
+TEST_P(ShippedTemplate, MarksStayOutOfTheEdgeFollowersReach) {
+    const RectMm inner = FrameInnerMm(layout_, model_);
+    const double reach = std::max(layout_.paperWidth, layout_.paperHeight) / 70;
+    const double radiusX = layout_.bubbleSize * layout_.pitchX / 2;
+    const double radiusY = layout_.bubbleSize * layout_.pitchY / 2;
+    for (const Cell& cell : UsedCells(model_)) {
+        if (cell.second < 1) continue;  // head rows lie outside the frame
+        const PointMm centre = CellCentreMm(layout_, cell.first, cell.second);
+        EXPECT_GE(std::min(centre.x - radiusX - inner.left, inner.right - centre.x - radiusX), reach)
+            << cell.first << "," << cell.second;
+        EXPECT_GE(std::min(centre.y - radiusY - inner.top, inner.bottom - centre.y - radiusY), reach)
+            << cell.first << "," << cell.second;
+    }
+}
+
 TEST_P(ShippedTemplate, CellsAreUsedOnceAndLeaveThePaddingFree) {
     std::set<Cell> seen;
     for (const Cell& cell : UsedCells(model_)) {
