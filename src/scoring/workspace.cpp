@@ -69,8 +69,7 @@ const Workspace::MarkedSheet* Workspace::SheetAt(int s) const {
 
 void Workspace::SetMarkCount(int n) {
     markCount_ = std::clamp(n, 0, kMaxSheets);
-    if (static_cast<int>(sheets_.size()) > markCount_ + 1)
-        sheets_.resize(static_cast<std::size_t>(markCount_) + 1);
+    DropUnlistedSheets();
     markOrder.assign(static_cast<std::size_t>(markCount_) + 1, 0);
     for (int r = 1; r <= markCount_; ++r) markOrder[static_cast<std::size_t>(r)] = static_cast<std::int16_t>(r);
 }
@@ -78,21 +77,27 @@ void Workspace::SetMarkCount(int n) {
 int Workspace::AppendSheet(std::string image) {
     const int e = markCount_ + 1;
     if (!ReserveSheet(e)) return 0;
-    auto& sheet = sheets_[static_cast<std::size_t>(e)];
-    sheet = MarkedSheet{};
-    sheet.rec[kRecImage] = std::move(image);
+    // Storage above MarkCount is dropped whenever sheets go, so whatever this slot holds
+    // was stored for the sheet being appended.
+    auto& rec = sheets_[static_cast<std::size_t>(e)].rec;
+    rec = {};
+    rec[kRecImage] = std::move(image);
     markCount_ = e;
     markOrder.resize(static_cast<std::size_t>(e));
     markOrder.push_back(static_cast<std::int16_t>(e));
     return e;
 }
 
+void Workspace::DropUnlistedSheets() {
+    if (static_cast<int>(sheets_.size()) > markCount_ + 1)
+        sheets_.resize(static_cast<std::size_t>(markCount_) + 1);
+}
+
 bool Workspace::RemoveSheet(int e) {
     if (e < 1 || e > markCount_) return false;
     if (e < static_cast<int>(sheets_.size())) sheets_.erase(sheets_.begin() + e);
     --markCount_;
-    if (static_cast<int>(sheets_.size()) > markCount_ + 1)
-        sheets_.resize(static_cast<std::size_t>(markCount_) + 1);
+    DropUnlistedSheets();
     std::vector<std::int16_t> order(1, 0);
     for (std::size_t r = 1; r < markOrder.size(); ++r) {
         const int s = markOrder[r];

@@ -216,8 +216,12 @@ struct Workspace {
     // stored sheets above n are dropped. For loaders that fill records 1..n first.
     void SetMarkCount(int n);
     // Appends a sheet with the given image path: MarkCount()+1, also appended to
-    // markOrder. Returns the new index, or 0 when the list already holds 10000 sheets.
+    // markOrder; its other record fields start empty. Answers and points already stored
+    // under that index (a sheet recognised before it is listed) are kept. Returns the new
+    // index, or 0 when the list already holds 10000 sheets.
     int AppendSheet(std::string image);
+    // Forgets whatever was stored above MarkCount() (a page recognised but not listed).
+    void DropUnlistedSheets();
     // Removes sheet e (1..MarkCount()), moving later sheets up one place with their
     // records, answers and points; markOrder keeps its order without e.
     bool RemoveSheet(int e);

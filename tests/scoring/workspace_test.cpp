@@ -55,6 +55,22 @@ TEST(Workspace, RemoveSheetMovesRecordAnswersAndPointsTogether) {
     EXPECT_FALSE(ws.RemoveSheet(3));
 }
 
+TEST(Workspace, AppendKeepsAnswersRecognisedBeforeTheSheetIsListed) {
+    Workspace ws;
+    ws.SetAnswer(1, 1, "B");
+    ws.SetRec(1, kRecStatus, "stale");
+    ASSERT_EQ(ws.AppendSheet("a.jpg"), 1);
+    EXPECT_EQ(ws.Answer(1, 1), "B");
+    EXPECT_EQ(ws.Rec(1, kRecStatus), "");
+    ASSERT_TRUE(ws.RemoveSheet(1));
+    ASSERT_EQ(ws.AppendSheet("b.jpg"), 1);
+    EXPECT_EQ(ws.Answer(1, 1), "");  // nothing of a removed sheet comes back
+    ws.SetAnswer(1, 2, "C");
+    ws.DropUnlistedSheets();
+    EXPECT_EQ(ws.Answer(1, 2), "");
+    EXPECT_EQ(ws.Rec(1, kRecImage), "b.jpg");
+}
+
 TEST(Workspace, RosterLoadZeroesEveryQuestionScore) {
     Workspace ws;
     const int s = ws.AppendSheet("a");
