@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "recognition/raster.h"
+
 namespace veltora {
 
 class Host {
@@ -25,12 +27,16 @@ public:
                                                             const std::string& filter) = 0;
     virtual std::optional<std::filesystem::path> ChooseFolder(const std::string& title,
                                                               const std::filesystem::path& start) = 0;
-    // Progress of a long command: `done` of `total` items, with a short text.
+    // Progress of a long command: `done` of `total` items, with a short text. A total of 0
+    // ends the progress display and leaves `text` as the resting label.
     virtual void Progress(int done, int total, const std::string& text) = 0;
     // Lets pending user events (such as the stop button) take effect.
     virtual void ProcessEvents() = 0;
     // The small self-closing notice.
     virtual void ShowTip(const std::string& text) = 0;
+    // The sheet image buffer changed (an image was loaded, or the buffer was cleared and
+    // `image` is empty): the sheet view draws it again.
+    virtual void ShowSheetImage(const Raster& image) { (void)image; }
 };
 
 }  // namespace veltora
