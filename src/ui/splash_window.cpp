@@ -46,10 +46,15 @@ SplashWindow::SplashWindow(const AppContext& context, QWidget* parent)
     image1_ = MakeChild<QLabel>(this, QStringLiteral("Image1"));
     image1_->setPixmap(SplashPicture(ToQString(context.ApplicationTitle())));
     image1_->setCursor(Qt::PointingHandCursor);
-    image1_->installEventFilter(this);
 
     auto* version = MakeChild<QLabel>(this, QStringLiteral("Lab版本号"), VersionCaption());
     version->setAlignment(Qt::AlignRight);
+
+    // Pointer movement over the labels counts as movement over the window.
+    for (QLabel* label : {image1_, version}) {
+        label->setMouseTracking(true);
+        label->installEventFilter(this);
+    }
 
     auto* layout = MakeLayout<QVBoxLayout>(this);
     layout->addWidget(image1_);
@@ -64,6 +69,10 @@ SplashWindow::SplashWindow(const AppContext& context, QWidget* parent)
 }
 
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        PointerMoved(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        return true;
+    }
     if (watched == image1_ && event->type() == QEvent::MouseButtonPress) {
         if (!makerWebAddress_.isEmpty()) QDesktopServices::openUrl(QUrl(makerWebAddress_));
         return true;  // the splash stays open
@@ -74,7 +83,10 @@ bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
 void SplashWindow::mousePressEvent(QMouseEvent*) { accept(); }
 
 void SplashWindow::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint position = event->globalPosition().toPoint();
+    PointerMoved(event->globalPosition().toPoint());
+}
+
+void SplashWindow::PointerMoved(QPoint position) {
     if (!firstPointerPosition_) {
         firstPointerPosition_ = position;
     } else if (position != *firstPointerPosition_) {

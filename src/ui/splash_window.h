@@ -25,6 +25,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void PointerMoved(QPoint position);
+
     QString makerWebAddress_;
     QLabel* image1_;
     QTimer timer1_;

@@ -32,6 +32,7 @@ TipWindow::TipWindow(QWidget* owner) : QFrame(owner, Qt::Tool | Qt::FramelessWin
     labelTiShi_->setAlignment(Qt::AlignCenter);
     labelTiShi_->setWordWrap(true);
     labelTiShi_->setMargin(16);
+    labelTiShi_->installEventFilter(this);
     MakeLayout<QVBoxLayout>(this)->addWidget(labelTiShi_);
     setMinimumSize(240, 80);
 
@@ -47,6 +48,14 @@ TipWindow::TipWindow(QWidget* owner) : QFrame(owner, Qt::Tool | Qt::FramelessWin
 void TipWindow::SetText(const QString& text) {
     labelTiShi_->setText(text);
     adjustSize();
+}
+
+bool TipWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == labelTiShi_ && event->type() == QEvent::MouseButtonPress) {
+        close();
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 void TipWindow::mousePressEvent(QMouseEvent*) { close(); }
