@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
-
 #include <algorithm>
 #include <filesystem>
 #include <random>
 
+#include "cli/gui_application.h"
 #include "reports/qt/sheet_degradation.h"
+#include "support/shipped_templates.h"
 #include "support/temp_home.h"
 #include "template/template_validation.h"
 
@@ -16,14 +16,6 @@ namespace veltora {
 namespace {
 
 namespace fs = std::filesystem;
-
-void EnsureApplication() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "test_cli";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
-}
 
 // The recogniser's grey level of a pixel.
 double Grey(QRgb pixel) { return (9798.0 * qRed(pixel) + 19235.0 * qGreen(pixel) + 3735.0 * qBlue(pixel)) / 32768; }
@@ -40,14 +32,6 @@ double WindowGrey(const QImage& image, QPointF centre, double halfWidth) {
     return sum / count;
 }
 
-std::vector<std::string> ShippedTemplateNames() {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(test::AssembledHome() / "DaTiKa"))
-        if (entry.path().extension() == ".DTK") names.push_back(entry.path().stem().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 GridCell Cell(const ItemLayout& item, int position) {
     return item.orientation == 1 ? GridCell{item.x, item.y + position} : GridCell{item.x + position, item.y};
 }
@@ -55,7 +39,7 @@ GridCell Cell(const ItemLayout& item, int position) {
 class RenderedTemplate : public ::testing::TestWithParam<std::string> {
 protected:
     void SetUp() override {
-        EnsureApplication();
+        test::EnsureGuiApplication();
         std::string error;
         auto spec = MakeSheetSpec(context_, GetParam(), error);
         ASSERT_TRUE(spec) << error;
@@ -124,13 +108,13 @@ TEST_P(RenderedTemplate, WritesAVectorPdf) {
     EXPECT_EQ(test::ReadBytes(folder / "sheet.pdf").substr(0, 5), "%PDF-");
 }
 
-INSTANTIATE_TEST_SUITE_P(DaTiKa, RenderedTemplate, ::testing::ValuesIn(ShippedTemplateNames()),
+INSTANTIATE_TEST_SUITE_P(DaTiKa, RenderedTemplate, ::testing::ValuesIn(test::ShippedTemplateNames()),
                          [](const auto& info) { return info.param; });
 
 class SheetMarks : public ::testing::Test {
 protected:
     void SetUp() override {
-        EnsureApplication();
+        test::EnsureGuiApplication();
         std::string error;
         auto spec = MakeSheetSpec(context_, "XuanZe60_KaoHao8", error);
         ASSERT_TRUE(spec) << error;

@@ -11,6 +11,7 @@
 #include "app/encoding.h"
 #include "app/profile.h"
 #include "app/text_to_number.h"
+#include "support/shipped_templates.h"
 #include "support/temp_home.h"
 #include "template/print_layout.h"
 #include "template/template_loader.h"
@@ -21,14 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Cell = std::pair<int, int>;
-
-std::vector<std::string> ShippedTemplateNames() {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(test::AssembledHome() / "DaTiKa"))
-        if (entry.path().extension() == ".DTK") names.push_back(entry.path().stem().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // Every cell an item uses, the reference cell before a question's first option included.
 std::vector<Cell> ItemCells(const ItemLayout& item, int first, int last) {
@@ -130,12 +123,12 @@ TEST_P(ShippedTemplate, CalibrationCellIsFreeInteriorAndOffTheCentreLines) {
     EXPECT_GT(std::abs(centre.y - layout_.paperHeight / 2), halfSide + layout_.pitchY / 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(DaTiKa, ShippedTemplate, ::testing::ValuesIn(ShippedTemplateNames()),
+INSTANTIATE_TEST_SUITE_P(DaTiKa, ShippedTemplate, ::testing::ValuesIn(test::ShippedTemplateNames()),
                          [](const auto& info) { return info.param; });
 
 TEST(ShippedPapers, NameATemplateThatHoldsTheirQuestions) {
     const AppContext context(test::AssembledHome());
-    const std::vector<std::string> templates = ShippedTemplateNames();
+    const std::vector<std::string> templates = test::ShippedTemplateNames();
     int papers = 0;
     for (const auto& entry : fs::directory_iterator(test::AssembledHome() / "ShiJuan")) {
         const ProfileFile paper(entry.path());

@@ -17,7 +17,7 @@
 #include "app/atomic_file.h"
 #include "app/program_folder.h"
 #include "app/text_to_number.h"
-#include "recognition/raster.h"
+#include "reports/qt/qimage_raster.h"
 #include "reports/qt/sheet_degradation.h"
 #include "reports/qt/sheet_renderer.h"
 #include "sources/jpeg_save.h"
@@ -133,19 +133,6 @@ QImage Degrade(QImage image, const Options& options) {
     if (options.Has("--blur")) image = GaussianBlur(image, options.Number("--blur", 0));
     if (options.Has("--noise")) image = AddNoise(image, options.Number("--noise", 0), seed + 1);
     return image;
-}
-
-Raster ToRaster(const QImage& image) {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    Raster raster(rgb.width(), rgb.height());
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        std::uint32_t* out = raster.Row(y);
-        for (int x = 0; x < rgb.width(); ++x)
-            out[x] = static_cast<std::uint32_t>(qRed(line[x])) | static_cast<std::uint32_t>(qGreen(line[x])) << 8 |
-                     static_cast<std::uint32_t>(qBlue(line[x])) << 16;
-    }
-    return raster;
 }
 
 bool SaveImage(const QImage& image, const std::filesystem::path& file, const Options& options, std::string& error) {
