@@ -13,7 +13,7 @@ namespace {
 const QString kTipWindowName = QStringLiteral("FormTiShi");
 
 TipWindow* OpenTipWindow() {
-    for (QWidget* widget : QApplication::allWidgets()) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (widget->objectName() == kTipWindowName && widget->isVisible()) {
             return qobject_cast<TipWindow*>(widget);
         }
