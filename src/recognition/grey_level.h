@@ -4,9 +4,32 @@
 
 namespace veltora {
 
+// The grey level of any colour value by the defining formula: channels split with signed
+// arithmetic, weighted in floating point, taken to the nearest integer (halves to even).
+std::int16_t GreyOfSigned(std::int32_t colour);
+
 // Luminance 0 (black) .. 255 (white) of a colour 0x00BBGGRR. The colour -1 that pixels
 // outside the image give reads 28, so the world outside the image looks dark.
-std::int16_t GreyOf(std::int32_t colour);
+// Every pixel read goes through here, so image colours take an exact integer path: the
+// weighted sum over 32768 is a binary fraction, rounded half to even without a division.
+inline std::int16_t GreyOf(std::int32_t colour) {
+    if (colour < 0) return GreyOfSigned(colour);
+    const auto c = static_cast<std::uint32_t>(colour);
+    const std::uint32_t sum = 9798u * (c & 0xFFu) + 19235u * ((c >> 8) & 0xFFu) + 3735u * ((c >> 16) & 0xFFu);
+    const std::uint32_t whole = sum >> 15, rest = sum & 0x7FFFu;
+    const bool up = rest > 0x4000u || (rest == 0x4000u && (whole & 1u) != 0);
+    return static_cast<std::int16_t>(whole + (up ? 1u : 0u));
+}
+
+// The nearest integer, halves to even, as RoundHalfEven (app/rounding.h) gives it, inline
+// for the per-pixel paths. Precondition: |value| < 2^31 (callers check the range first).
+inline long long NearestInteger(double value) {
+    long long whole = static_cast<long long>(value);  // towards zero
+    const double fraction = value - static_cast<double>(whole);
+    if (fraction > 0.5 || (fraction == 0.5 && (whole & 1) != 0)) ++whole;
+    else if (fraction < -0.5 || (fraction == -0.5 && (whole & 1) != 0)) --whole;
+    return whole;
+}
 
 // ImageWidth / 1000 to the nearest integer (halves to even), at least 1: every search
 // moves in multiples of it so that its reach grows with the image.

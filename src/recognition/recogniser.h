@@ -9,6 +9,7 @@
 #include <string>
 
 #include "recognition/darkness_matrix.h"
+#include "recognition/grey_level.h"
 #include "recognition/raster.h"
 #include "recognition/recognition_types.h"
 #include "template/template_model.h"
@@ -40,7 +41,7 @@ public:
     // its own; they work on the image given to BeginSheet, which must outlive the calls.
     void BeginSheet(const Raster& image);
     void EndSheet();
-    std::int16_t GreyAt(int x, int y) const;
+    std::int16_t GreyAt(int x, int y) const { return GreyOf(image_ != nullptr ? image_->ColourAt(x, y) : -1); }
     void CalibrateMiddleRow();
     ProbeResult EdgeProbe(Point16 p, int dx, int dy, int n);
     ProbeResult FollowEdge(Point16 p, int a, int b, int n, int offX, int offY);
@@ -96,7 +97,13 @@ private:
     bool Fail(RecognitionStage stage, Side side);
     // Stores a value in 16 bits, noting a value that does not fit.
     std::int16_t Store16(long long value);
-    std::int16_t Nearest16(double value);
+    std::int16_t Nearest16(double value) {
+        if (value > -32769.0 && value < 32768.0) {
+            const long long nearest = NearestInteger(value);
+            if (nearest >= INT16_MIN && nearest <= INT16_MAX) return static_cast<std::int16_t>(nearest);
+        }
+        return Store16(value < 0 ? INT16_MIN - 1LL : INT16_MAX + 1LL);  // NaN too: the sheet fails
+    }
     ProbeResult Probe(int x, int y, bool found);
     bool RunStages(const TemplateModel& model);
     void MeasureCell(int i, int j, int column, int row);

@@ -7,7 +7,7 @@
 
 namespace veltora {
 
-std::int16_t GreyOf(std::int32_t colour) {
+std::int16_t GreyOfSigned(std::int32_t colour) {
     // The channels are split with signed arithmetic so that the "outside" colour -1 gives
     // r = g = -1, b = 255 and hence its fixed dark grey.
     const std::int32_t r = colour % 256;
@@ -30,10 +30,6 @@ void Recogniser::BeginSheet(const Raster& image) {
 }
 
 void Recogniser::EndSheet() { image_ = nullptr; }
-
-std::int16_t Recogniser::GreyAt(int x, int y) const {
-    return GreyOf(image_ != nullptr ? image_->ColourAt(x, y) : -1);
-}
 
 void Recogniser::CalibrateMiddleRow() {
     const int s = sampleStep_;
@@ -88,15 +84,6 @@ std::int16_t Recogniser::Store16(long long value) {
         return static_cast<std::int16_t>(value < 0 ? INT16_MIN : INT16_MAX);
     }
     return static_cast<std::int16_t>(value);
-}
-
-std::int16_t Recogniser::Nearest16(double value) {
-    const std::optional<std::int16_t> nearest = NearestInt16(value);
-    if (!nearest) {
-        valueOutOfRange_ = true;
-        return value < 0 ? INT16_MIN : INT16_MAX;  // NaN lands here too; the sheet fails anyway
-    }
-    return *nearest;
 }
 
 }  // namespace veltora

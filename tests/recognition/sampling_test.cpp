@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "app/rounding.h"
 #include "recognition/grey_level.h"
 #include "recognition/recogniser.h"
 
@@ -17,6 +18,18 @@ TEST(GreyOf, WeighsTheChannelsAndReadsOutsideAsDark) {
         int grey;
     } cases[] = {{0, 0}, {0xFFFFFF, 255}, {-1, 28}, {0xFF, 76}, {0xFF00, 150}, {0xFF0000, 29}, {0x808080, 128}};
     for (const auto& c : cases) EXPECT_EQ(GreyOf(c.colour), c.grey) << std::hex << c.colour;
+}
+
+TEST(GreyOf, FastPathAgreesWithTheFormulaForEveryImageColour) {
+    int mismatches = 0;
+    for (std::int32_t colour = 0; colour <= 0xFFFFFF; ++colour) mismatches += GreyOf(colour) != GreyOfSigned(colour);
+    EXPECT_EQ(mismatches, 0);
+}
+
+TEST(NearestInteger, RoundsHalvesToEvenLikeTheProgramWideHelper) {
+    for (const double value : {0.0, 0.5, 1.5, 2.5, -0.5, -1.5, -2.5, 2.4999999, 2.5000001, -7.7, 7.7, 32767.5,
+                               -32768.5, 1e9 + 0.5, -1e9 - 1.5, 0.49999999999999994})
+        EXPECT_EQ(static_cast<double>(NearestInteger(value)), RoundHalfEven(value)) << value;
 }
 
 TEST(SampleStep, IsTheNearestThousandthOfTheWidthWithHalvesToEven) {

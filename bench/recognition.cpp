@@ -1,0 +1,107 @@
+// Recognition of one A4 answer sheet against decoding the same sheet's JPEG file, at
+// 150, 200 and 300 dpi. The counter "vs_decode" is recognition / decode processor time;
+// the goal is at most 0.1: recognition reads single pixels only.
+#include <benchmark/benchmark.h>
+#include <jpeglib.h>
+
+#include <ctime>
+#include <cstdlib>
+#include <vector>
+
+#include "recognition/image_file.h"
+#include "recognition/recogniser.h"
+#include "synthetic_sheet.h"
+
+namespace veltora {
+namespace {
+
+// Baseline JPEG (quality 85) of the raster, written with libjpeg-turbo.
+std::vector<std::uint8_t> EncodeJpeg(const Raster& image) {
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = static_cast<JDIMENSION>(image.Width());
+    info.image_height = static_cast<JDIMENSION>(image.Height());
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 85, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<unsigned char> row(static_cast<std::size_t>(image.Width()) * 3);
+    while (info.next_scanline < info.image_height) {
+        const std::uint32_t* pixels = image.Row(static_cast<int>(info.next_scanline));
+        for (int x = 0; x < image.Width(); ++x)
+            for (int c = 0; c < 3; ++c) row[static_cast<std::size_t>(3 * x + c)] = static_cast<unsigned char>(pixels[x] >> (8 * c));
+        JSAMPROW rows[] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    std::vector<std::uint8_t> bytes(buffer, buffer + size);
+    jpeg_destroy_compress(&info);
+    std::free(buffer);
+    return bytes;
+}
+
+// Processor time of this process: the machine is shared, so wall time says little.
+double CpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + now.tv_nsec * 1e-9;
+}
+
+void RecognitionVsDecode(benchmark::State& state) {
+    const double dpi = static_cast<double>(state.range(0));
+    const TemplateModel model = test::SampleTemplate();
+    std::vector<int> answers;
+    for (int q = 1; q <= model.questionsTotal; ++q) answers.push_back(1 << (q % 4));
+    const std::vector<std::uint8_t> jpeg =
+        EncodeJpeg(test::DrawSheet(test::SampleSheet(model, {3, 0, 7, 1, 9, 4}, answers, dpi)));
+    Recogniser recogniser;
+    double decodeSeconds = 0;
+    bool recognised = true;
+    std::optional<Raster> image;
+    for (auto _ : state) {
+        state.PauseTiming();
+        image.reset();  // freeing the previous image is neither decoding nor recognition
+        const double start = CpuSeconds();
+        image = DecodeImage(jpeg);
+        decodeSeconds += CpuSeconds() - start;
+        state.ResumeTiming();
+        recognised = recognised && image && recogniser.RecogniseSheet(*image, model);
+    }
+    if (!recognised) state.SkipWithError("the sheet was not recognised");
+    state.counters["decode_cpu_ms"] = benchmark::Counter(decodeSeconds * 1e3, benchmark::Counter::kAvgIterations);
+    state.counters["vs_decode"] = 0;  // filled in by the reporter below
+    state.SetLabel(std::to_string(jpeg.size() / 1024) + " KiB JPEG");
+}
+BENCHMARK(RecognitionVsDecode)->Arg(150)->Arg(200)->Arg(300)->Unit(benchmark::kMillisecond);
+
+// Adds the ratio of recognition time to decode time to every result.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        std::vector<Run> withRatio = runs;
+        for (Run& run : withRatio) {
+            const auto decode = run.counters.find("decode_cpu_ms");
+            if (decode == run.counters.end() || run.iterations == 0) continue;
+            const double recogniseMs = run.GetAdjustedCPUTime();  // in the run's unit: ms
+            run.counters["vs_decode"] = recogniseMs / decode->second.value;
+        }
+        ConsoleReporter::ReportRuns(withRatio);
+    }
+};
+
+}  // namespace
+}  // namespace veltora
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    veltora::RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
