@@ -1,12 +1,12 @@
 // The recognition driver: the stages of one sheet in their fixed order.
 #include "recognition/examinee_number.h"
 #include "recognition/recogniser.h"
-#include "recognition/template_limits.h"
+#include "template/template_validation.h"
 
 namespace veltora {
 
 bool Recogniser::RecogniseSheet(const Raster& image, const TemplateModel& model) {
-    if (!TemplateFitsRecognition(model)) return Fail(RecognitionStage::kTemplate);
+    if (!ValidateTemplate(model).empty()) return Fail(RecognitionStage::kTemplate);
     if (image.Empty() || image.Width() > kMaxImageSide || image.Height() > kMaxImageSide)
         return Fail(RecognitionStage::kImage);
 

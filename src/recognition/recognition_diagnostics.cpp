@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "recognition/template_limits.h"
+#include "template/template_validation.h"
 
 namespace veltora {
 namespace {
@@ -33,7 +33,7 @@ RecognitionDiagnostics Diagnose(const Recogniser& r, const TemplateModel& model)
     d.cornerBL = r.CornerBL();
     d.cornerBR = r.CornerBR();
     d.levels = r.Levels();
-    if (d.stage != RecognitionStage::kDone || !TemplateFitsRecognition(model)) return d;
+    if (d.stage != RecognitionStage::kDone || !ValidateTemplate(model).empty()) return d;
     for (int q = 1; q <= model.questionsTotal; ++q) {
         const ItemLayout& item = model.questions[static_cast<std::size_t>(q)];
         AddItemCells(d.cells, r.Darkness(), ItemKind::kQuestion, q, item, -1, item.fills - 1);
