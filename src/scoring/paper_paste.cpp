@@ -12,13 +12,12 @@ namespace veltora {
 
 namespace {
 
-bool OnlyBlankLines(std::string_view text) {
-    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
-}
+// Only blanks are looked through: a line end or a tab left over is one more (empty) row.
+bool OnlySpaces(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
 
 std::vector<std::string_view> PastedLines(std::string_view text) {
     std::vector<std::string_view> lines;
-    while (static_cast<int>(lines.size()) < kMaxQuestions && !OnlyBlankLines(text)) {
+    while (static_cast<int>(lines.size()) < kMaxQuestions && !OnlySpaces(text)) {
         const std::size_t end = std::min(text.find('\n'), text.size());
         std::string_view line = text.substr(0, end);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);

@@ -48,11 +48,35 @@ TEST(PasteQuestions, ExtraCellsAndHugeNumbersStayInsideTheModel) {
     ASSERT_TRUE(PasteQuestions(ws, text));
     EXPECT_EQ(ws.paper.testTotal, kMaxQuestions);
     EXPECT_EQ(ws.paper.scoringStandard[kMaxQuestions], 5);  // the fourth cell is not read
-    ASSERT_TRUE(PasteQuestions(ws, "A\t1\t99999\n\nB\n \n"));
-    EXPECT_EQ(ws.paper.testTotal, 3);  // a blank line inside the list is a question
+    ASSERT_TRUE(PasteQuestions(ws, "A\t1\t99999\n"));
+    EXPECT_EQ(ws.paper.testTotal, 1);
     EXPECT_EQ(ws.paper.scoringStandard[1], 32767);
-    EXPECT_EQ(ws.paper.correctAnswer[2], "");
 }
+
+struct LinesCase {
+    const char* text;
+    int questions;
+};
+
+class PastedLineCount : public ::testing::TestWithParam<LinesCase> {};
+
+// Lines are taken until what is left holds nothing but blanks.
+TEST_P(PastedLineCount, StopsOnlyWhenTheRestIsBlanks) {
+    Workspace ws;
+    ASSERT_TRUE(PasteQuestions(ws, GetParam().text));
+    EXPECT_EQ(ws.paper.testTotal, GetParam().questions) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, PastedLineCount,
+    ::testing::Values(LinesCase{"A\r\nB\r\n", 2},
+                      LinesCase{"A\r\nB", 2},
+                      LinesCase{"A\r\nB\r\n   ", 2},
+                      LinesCase{"A\n\nB\n", 3},          // an empty row inside the list
+                      LinesCase{"A\r\nB\r\n\r\n", 3},  // an empty row copied at the end
+                      LinesCase{"A\nB\n \n", 3},
+                      LinesCase{"A\n\t\t\n", 2},        // a row of empty cells
+                      LinesCase{"\n", 1}));
 
 }  // namespace
 }  // namespace veltora
