@@ -1,9 +1,8 @@
 #include "scoring/standard_commands.h"
 
-#include <cmath>
-
 #include "app/number_text.h"
 #include "app/text_to_number.h"
+#include "scoring/clamped_int16.h"
 
 namespace veltora {
 
@@ -11,21 +10,20 @@ namespace {
 
 constexpr int kEditedParamRows = 10;  // rows 0..9; row 10 is never edited
 
-// The whole question numbers a range covers, after the checks every range command makes.
+// The question numbers of a range command: the typed numbers taken as question numbers
+// (nearest whole number, halves to even, as every number that becomes a count or index).
 struct QuestionRange {
     int first = 0;
     int last = 0;
 };
 
-std::string CheckRange(double from, double to) {
-    if (from <= 0 || to <= 0) return "tihaobunengxiaoyu0";
-    if (from > to) return "zhongzhitihaobunengxiaoyuqishitihao";
-    if (to > kMaxQuestions) return "zhongzhitihaobunengdayu500";
-    return {};
-}
+QuestionRange QuestionNumbers(double from, double to) { return {ClampedInt16(from), ClampedInt16(to)}; }
 
-QuestionRange WholeQuestions(double from, double to) {
-    return {static_cast<int>(std::ceil(from)), static_cast<int>(std::floor(to))};
+std::string CheckRange(const QuestionRange& range) {
+    if (range.first <= 0 || range.last <= 0) return "tihaobunengxiaoyu0";
+    if (range.first > range.last) return "zhongzhitihaobunengxiaoyuqishitihao";
+    if (range.last > kMaxQuestions) return "zhongzhitihaobunengdayu500";
+    return {};
 }
 
 // Shows the form for `edit` unless one is already on screen (re-entered through a list
@@ -129,8 +127,8 @@ bool ChooseQuestionStandard(Workspace& ws, int row, int entry, bool listOpenedFo
 }
 
 std::string SetMarksForRange(Workspace& ws, double from, double to, double marks) {
-    if (std::string refusal = CheckRange(from, to); !refusal.empty()) return refusal;
-    const QuestionRange range = WholeQuestions(from, to);
+    const QuestionRange range = QuestionNumbers(from, to);
+    if (std::string refusal = CheckRange(range); !refusal.empty()) return refusal;
     ws.paper.ExtendTo(range.last, 1);
     for (int q = range.first; q <= range.last; ++q) ws.paper.mark[static_cast<std::size_t>(q)] = marks;
     ws.paperChanged = true;
@@ -139,10 +137,10 @@ std::string SetMarksForRange(Workspace& ws, double from, double to, double marks
 
 std::string SetStandardForRange(Workspace& ws, double from, double to, int chosen,
                                 const ParamForm& form) {
-    if (std::string refusal = CheckRange(from, to); !refusal.empty()) return refusal;
+    const QuestionRange range = QuestionNumbers(from, to);
+    if (std::string refusal = CheckRange(range); !refusal.empty()) return refusal;
     if (chosen < 1 || chosen > kQuestionStandardEntries) return "QingXianXuanZePingFenBiaoZhun";
     if (!ws.paper.usePerQuestionStandards) return "JinYongYuPingFenBiaoZhunWeiGaoJiMoShi";
-    const QuestionRange range = WholeQuestions(from, to);
     const auto standard = static_cast<std::int16_t>(chosen);
     if (chosen >= 5) {
         ParamEdit& edit = ws.paramEdit;

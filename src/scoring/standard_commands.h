@@ -59,8 +59,8 @@ bool ChooseQuestionStandard(Workspace& ws, int row, int entry, bool listOpenedFo
 
 // ---- Range commands ----
 // Both return "" when done, else the message key (section kRangeMessageSection); a refused
-// command changes nothing. `from` and `to` are the numbers typed in the boxes; questions
-// are the whole numbers from..to.
+// command changes nothing. `from` and `to` are the numbers typed in the boxes, taken as
+// question numbers (nearest whole number, halves to even) before they are checked.
 std::string SetMarksForRange(Workspace& ws, double from, double to, double marks);
 // `chosen` is the entry (1..8) of the standard list, 0 when none is selected.
 std::string SetStandardForRange(Workspace& ws, double from, double to, int chosen,

@@ -99,6 +99,7 @@ TEST(AcceptParamTexts, ReadsOnlyThePanelOfTheStandard) {
 struct RangeCase {
     double from, to;
     const char* message;
+    int questions;  // testTotal after an accepted command
 };
 
 class RangeChecks : public ::testing::TestWithParam<RangeCase> {};
@@ -110,17 +111,34 @@ TEST_P(RangeChecks, BadRangesAreRefusedWithoutChange) {
     EXPECT_EQ(SetMarksForRange(ws, c.from, c.to, 2), c.message);
     EXPECT_EQ(SetStandardForRange(ws, c.from, c.to, 2, {}), c.message);
     const bool accepted = std::string(c.message).empty();
-    EXPECT_EQ(ws.paper.testTotal, accepted ? static_cast<int>(c.to) : 0);
+    EXPECT_EQ(ws.paper.testTotal, c.questions);
     EXPECT_EQ(ws.paperChanged, accepted);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ranges, RangeChecks,
-                         ::testing::Values(RangeCase{0, 5, "tihaobunengxiaoyu0"},
-                                           RangeCase{3, -1, "tihaobunengxiaoyu0"},
-                                           RangeCase{6, 5, "zhongzhitihaobunengxiaoyuqishitihao"},
-                                           RangeCase{1, 501, "zhongzhitihaobunengdayu500"},
-                                           RangeCase{1, 500, ""},
-                                           RangeCase{2, 4, ""}));
+// Typed numbers become question numbers (nearest, halves to even) before the checks.
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, RangeChecks,
+    ::testing::Values(RangeCase{0, 5, "tihaobunengxiaoyu0", 0},
+                      RangeCase{3, -1, "tihaobunengxiaoyu0", 0},
+                      RangeCase{0.5, 5, "tihaobunengxiaoyu0", 0},
+                      RangeCase{1, 0.4, "tihaobunengxiaoyu0", 0},
+                      RangeCase{6, 5, "zhongzhitihaobunengxiaoyuqishitihao", 0},
+                      RangeCase{4.6, 4.7, "", 5},
+                      RangeCase{1, 501, "zhongzhitihaobunengdayu500", 0},
+                      RangeCase{1, 500.6, "zhongzhitihaobunengdayu500", 0},
+                      RangeCase{1, 1e9, "zhongzhitihaobunengdayu500", 0},
+                      RangeCase{1, 500.5, "", 500},
+                      RangeCase{1, 500, "", 500},
+                      RangeCase{2, 4, "", 4},
+                      RangeCase{2.5, 3.5, "", 4}));
+
+TEST(SetMarksForRange, TypedNumbersAreRoundedToQuestionNumbers) {
+    Workspace ws;
+    EXPECT_EQ(SetMarksForRange(ws, 2.5, 3.5, 2), "");  // questions 2..4
+    EXPECT_EQ(ws.paper.mark[1], 0);
+    EXPECT_EQ(ws.paper.mark[2], 2);
+    EXPECT_EQ(ws.paper.mark[4], 2);
+}
 
 TEST(SetMarksForRange, ExtendsThePaperWithStandardOneQuestions) {
     Workspace ws;
