@@ -23,8 +23,10 @@ void QuickSort(std::vector<Key>& keys, std::vector<std::int16_t>& perm, int min,
         const int i = std::min(max, static_cast<int>(std::floor((max - min + 1) * draw + min)));
         Key med = std::move(keys[i]);
         const std::int16_t medPerm = perm[i];
-        keys[i] = std::move(keys[min]);
-        perm[i] = perm[min];
+        if (i != min) {
+            keys[i] = std::move(keys[min]);
+            perm[i] = perm[min];
+        }
         int lo = min;
         int hi = max;
         for (;;) {

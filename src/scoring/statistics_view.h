@@ -22,7 +22,7 @@ inline constexpr int kFirstBandRow = 26;
 // Rows 0..(maxBand + 1) * 2 + 25 of the statistics column. Rows 1, 3, ..., 23 hold the
 // padded text forms of average (empty without participants), highest, lowest, sum,
 // participants, pass rate in percent (empty without participants), CountA..CountD,
-// CountFail and CountPass; row 26 + 2k the range of band k ("  0 <= And < 10") and row
+// CountFail and CountPass; row 26 + 2k the range of band k (" 0 <= And < 10") and row
 // 27 + 2k its count. Heading rows are left empty for the caller.
 std::vector<std::string> StatisticsColumn(const ScoreStatistics& st, int scoreParagraphSpacing);
 

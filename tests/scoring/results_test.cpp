@@ -81,6 +81,16 @@ TEST_F(ResultsTest, SheetAfterAZeroScoreReplacesItInTheSameRow) {
     EXPECT_EQ(ws.SheetOfResult(1), second);
 }
 
+TEST_F(ResultsTest, ExamineeNumbersMatchWithoutSurroundingBlanks) {
+    AddRosterRow(" 102", "B", "1");
+    const int sheet = AddSheet("102 ", "80");
+    Merge(ws);
+    ASSERT_EQ(ws.resultCount, 1);
+    EXPECT_EQ(Cell(1, kResTotal), "81");
+    EXPECT_EQ(ws.SheetOfResult(1), sheet);
+    EXPECT_EQ(ws.lastExamineeNo, "102");
+}
+
 TEST_F(ResultsTest, WithoutANumberBlockEverySheetGetsItsOwnRow) {
     ws.templ.idDigitNumber = 0;
     AddRosterRow("101", "A", "");
@@ -136,6 +146,35 @@ TEST_F(ResultsTest, AnalyseCountsCorrectAnswersAndOptionsInWholePercent) {
     EXPECT_EQ(ws.paper.scoringRate[4][1], 0);
     EXPECT_EQ(ws.questionOrder, (std::vector<std::int16_t>{0, 1}));
 }
+
+struct PercentCase {
+    int correct;
+    int participants;
+    double percent;  // floor(correct / participants * 100), taken exactly
+};
+
+class AnalysePercent : public ::testing::TestWithParam<PercentCase> {};
+
+// A quotient times 100 in floating point would give 28 for 29 of 100 and 56 for 57 of 100.
+TEST_P(AnalysePercent, DropsOnlyTheTrueFraction) {
+    const PercentCase& c = GetParam();
+    Workspace ws;
+    test::UseFourOptionTemplate(ws, 1);
+    test::AddQuestion(ws.paper, "A", 1, 1);
+    for (int s = 1; s <= c.participants; ++s) {
+        ws.SetRec(ws.AppendSheet("x.jpg"), kRecScore, "1");
+        ws.SetAnswer(1, s, s <= c.correct ? "A" : "B");
+    }
+    Merge(ws);
+    Analyse(ws);
+    EXPECT_EQ(ws.paper.scoringRate[0][1], c.percent);
+    EXPECT_EQ(ws.paper.scoringRate[1][1], c.percent);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shares, AnalysePercent,
+                         ::testing::Values(PercentCase{29, 100, 29}, PercentCase{57, 100, 57},
+                                           PercentCase{2, 3, 66}, PercentCase{1, 3, 33},
+                                           PercentCase{3, 3, 100}, PercentCase{0, 7, 0}));
 
 TEST_F(ResultsTest, AnalyseWithoutParticipantsKeepsTheRates) {
     test::AddQuestion(ws.paper, "A", 1, 1);
