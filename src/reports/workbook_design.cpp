@@ -23,10 +23,37 @@ constexpr std::string_view kStatisticsLabelKeys[kStatisticsLabels] = {
 constexpr std::string_view kResultHeadingKeys[6] = {
     "KAOHAO", "XINGMING", "ZONGCHENGJI", "MINGCI", "CHENGJI", "FUJIACHENGJI"};
 
+// Excel measures a sheet name in UTF-16 units: a character beyond the basic plane counts twice.
+std::size_t Utf16Length(std::string_view utf8) {
+    std::size_t units = 0;
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0) != 0x80) ++units;  // a lead byte starts a character
+        if (byte >= 0xF0) ++units;           // four bytes: a surrogate pair
+    }
+    return units;
+}
+
+// Sheet names must differ in more than letter case.
+std::string FoldedName(std::string name) {
+    for (char& c : name)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return name;
+}
+
 bool IsUsableSheetName(const std::string& name, const std::set<std::string>& taken) {
-    return !name.empty() && name.size() <= kMaxSheetName &&
+    return !name.empty() && Utf16Length(name) <= kMaxSheetName &&
            name.find_first_of(kForbiddenInSheetName) == std::string::npos &&
-           name.front() != '\'' && name.back() != '\'' && !taken.contains(name);
+           name.front() != '\'' && name.back() != '\'' && !taken.contains(FoldedName(name));
+}
+
+// "Sheet<n>", or "Sheet<n> (2)", ... when the language file already gave that name away.
+std::string FallbackSheetName(int n, const std::set<std::string>& taken) {
+    const std::string base = "Sheet" + std::to_string(n);
+    std::string name = base;
+    for (int copy = 2; taken.contains(FoldedName(name)); ++copy)
+        name = base + " (" + std::to_string(copy) + ")";
+    return name;
 }
 
 }  // namespace
@@ -50,8 +77,8 @@ WorkbookDesign LoadWorkbookDesign(const AppContext& ctx) {
         const std::string prefix = "SHEET" + std::to_string(n);
         sheet.name = text(prefix);
         // A missing or unusable name must not cost the user the workbook.
-        if (!IsUsableSheetName(sheet.name, taken)) sheet.name = "Sheet" + std::to_string(n);
-        taken.insert(sheet.name);
+        if (!IsUsableSheetName(sheet.name, taken)) sheet.name = FallbackSheetName(n, taken);
+        taken.insert(FoldedName(sheet.name));
         sheet.title = text(prefix + "_TITLE");
         sheet.widths = ParseColumnWidths(text(prefix + "_WIDTHS"));
         if (sheet.widths.empty()) sheet.widths.push_back(kDefaultWidth);

@@ -14,7 +14,7 @@ inline constexpr int kWorkbookSheets = 10;
 inline constexpr int kStatisticsLabels = 17;   // A6..A22 of the statistics sheet
 
 struct SheetDesign {
-    std::string name;            // valid and unique in the workbook
+    std::string name;            // valid and unique (ignoring letter case) in the workbook
     std::string title;           // A1
     std::vector<double> widths;  // columns A, B, ...; the last one repeats to the right
 };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/profile.h"
 #include "reports/marked_class.h"
 #include "reports/ooxml_reader.h"
 #include "support/temp_home.h"
@@ -162,6 +163,36 @@ TEST_F(WorkbookTest, EnglishLanguageFileGivesEnglishDesign) {
     EXPECT_EQ(sheets[0].name, "Results");
     EXPECT_EQ(sheets[0].Text("A5"), "Exam No.");
     EXPECT_EQ(sheets[1].Text("A6"), "Average");
+}
+
+// Excel counts a sheet name's length in UTF-16 units (31 at most) and compares names
+// without regard to letter case; a name it would refuse is replaced, never the workbook lost.
+TEST_F(WorkbookTest, SheetNamesFromTheLanguageFileAreCheckedAsExcelDoes) {
+    const std::string twentyHan = [] {
+        std::string s;
+        for (int i = 0; i < 20; ++i) s += "题";
+        return s;
+    }();
+    std::string sixteenEmoji;
+    for (int i = 0; i < 16; ++i) sixteenEmoji += "\xF0\x9F\x98\x80";
+    const struct {
+        const char* key;
+        std::string name;      // in the language file
+        std::string expected;  // in the workbook
+    } cases[] = {
+        {"SHEET1", twentyHan, twentyHan},              // 60 bytes but 20 characters
+        {"SHEET2", "Summary", "Summary"},
+        {"SHEET3", "SUMMARY", "Sheet3"},               // same name in other letter case
+        {"SHEET4", "Sheet5", "Sheet5"},
+        {"SHEET5", "", "Sheet5 (2)"},                  // the fallback itself is taken
+        {"SHEET6", std::string(32, 'x'), "Sheet6"},
+        {"SHEET7", sixteenEmoji, "Sheet7"},            // 16 characters, 32 UTF-16 units
+    };
+    const AppContext ctx(home_.Path());
+    for (const auto& c : cases) ASSERT_TRUE(WriteProfile("Excel", c.key, c.name, ctx.LanguageFile()));
+    const auto sheets = Write(MarkedClass());
+    ASSERT_EQ(sheets.size(), 10u);
+    for (std::size_t n = 0; n < std::size(cases); ++n) EXPECT_EQ(sheets[n].name, cases[n].expected) << n + 1;
 }
 
 TEST_F(WorkbookTest, FailuresLeaveNoFile) {
