@@ -7,7 +7,7 @@ src=$1
 dst=$2
 mkdir -p "$dst"
 cd "$src"
-find . -type d ! -name . | while read -r d; do mkdir -p "$dst/$d"; done
+find . -type d ! -name . ! -path './templates-src*' | while read -r d; do mkdir -p "$dst/$d"; done
 find . -type f ! -name CMakeLists.txt ! -name '*.md' ! -path './templates-src/*' | while read -r f; do
     case "$f" in
         *.txt|*.TXT|*.DTK|*.dtk|*.CHO|*.cho|*.ini|*.INI)
