@@ -11,6 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "app/app_context.h"
+#include "reports/ooxml_reader.h"
+#include "reports/workbook_writer.h"
+#include "reports/word_report.h"
 #include "support/temp_home.h"
 
 namespace veltora {
@@ -180,6 +184,81 @@ TEST_F(VeltoraMark, SavesTheScoreSetWhenAsked) {
         EXPECT_TRUE(fs::exists(Home() / "ChengJi" / (std::string("Class3") + extension))) << extension;
 }
 
+// The report files of one run, in a folder of their own.
+struct ReportRun {
+    ToolRun run;
+    fs::path folder;
+    fs::path Workbook() const { return folder / "class.xlsx"; }
+    // Documents present, by table number.
+    std::vector<int> Documents(const std::string& paperName) const {
+        std::vector<int> tables;
+        for (int n = 1; n <= kWordTables; ++n)
+            if (fs::exists(WordReportFile(folder, paperName, n))) tables.push_back(n);
+        return tables;
+    }
+};
+
+ReportRun RunWithReports(const test::TempHome& home, const std::string& folderName, std::vector<std::string> arguments,
+                         const std::string& docxTables) {
+    ReportRun report{{}, home / folderName};
+    fs::create_directories(report.folder);
+    arguments.insert(arguments.end(), {"--xlsx", report.Workbook().string(), "--docx",
+                                       report.folder.string() + docxTables});
+    report.run = RunTool("veltora-mark", home, arguments);
+    return report;
+}
+
+TEST_F(VeltoraMark, WritesTheWorkbookAndTheChosenDocumentsNamedAfterThePaper) {
+    const ReportRun report =
+        RunWithReports(Home(), "reports", {"--paper", kPaper, "--roster", kRoster, Sheets().string()}, ":1,3");
+    ASSERT_EQ(report.run.status, 0) << report.run.errors;
+
+    const std::vector<std::string> parts = test::ZipPartNames(report.Workbook());
+    for (const std::string part : {"[Content_Types].xml", "xl/workbook.xml", "xl/worksheets/sheet10.xml"})
+        EXPECT_NE(std::find(parts.begin(), parts.end(), part), parts.end()) << part;
+    const std::vector<test::XlsxSheet> sheets = test::ReadWorkbook(report.Workbook());
+    ASSERT_EQ(sheets.size(), 10u);
+    EXPECT_EQ(sheets[0].Text("B2"), "YingYu_DanYuan3");
+
+    EXPECT_EQ(report.Documents("YingYu_DanYuan3"), (std::vector<int>{1, 3}));
+    const test::DocxContent results = test::ReadDocx(WordReportFile(report.folder, "YingYu_DanYuan3", 1));
+    EXPECT_EQ(results.mainContentType, "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml");
+    ASSERT_FALSE(results.paragraphs.empty());
+    EXPECT_EQ(results.paragraphs.front(), "YingYu_DanYuan3");
+    for (int i = 1; i <= 4; ++i) {
+        const std::string number = "2025030" + std::to_string(i);
+        const auto row = std::find_if(results.table.begin(), results.table.end(),
+                                      [&](const auto& cells) { return !cells.empty() && cells[0] == number; });
+        ASSERT_NE(row, results.table.end()) << number;
+        EXPECT_NE((*row)[4], "") << number << " has its sheet score";
+    }
+    const test::DocxContent analysis = test::ReadDocx(WordReportFile(report.folder, "YingYu_DanYuan3", 3));
+    ASSERT_GE(analysis.table.size(), 22u);
+    EXPECT_EQ(analysis.table[1][2], " 0 <= AND < 10");
+}
+
+TEST_F(VeltoraMark, NamesTheReportsAfterTheSavedScoreSetAndWritesAllFourByDefault) {
+    const ReportRun report = RunWithReports(
+        Home(), "saved", {"--paper", kPaper, "--roster", kRoster, "--save", "Class4", Sheets().string()}, "");
+    ASSERT_EQ(report.run.status, 0) << report.run.errors;
+    EXPECT_EQ(test::ReadWorkbook(report.Workbook()).at(0).Text("B2"), "Class4");
+    EXPECT_EQ(report.Documents("Class4"), (std::vector<int>{1, 2, 3, 4}));
+}
+
+TEST_F(VeltoraMark, AReportThatCannotBeMadeLeavesNoFileAndPrintsTheLanguageText) {
+    // One unreadable sheet and no roster: no result rows, so neither the workbook nor the
+    // results document can be made, and the paper analysis is held back with them.
+    const ReportRun report =
+        RunWithReports(Home(), "empty", {"--paper", kPaper, (Sheets() / "torn.jpg").string()}, ":1,4");
+    EXPECT_EQ(report.run.status, 1);
+    const AppContext ctx(Home().Path());
+    EXPECT_NE(report.run.errors.find(report.Workbook().string() + ": " + ctx.LangText("main", kWorkbookFailureKey)),
+              std::string::npos)
+        << report.run.errors;
+    EXPECT_NE(report.run.errors.find(ctx.LangText("main", kWordFailureKey)), std::string::npos) << report.run.errors;
+    EXPECT_TRUE(fs::is_empty(report.folder)) << "no report and no temporary file is left";
+}
+
 struct Refusal {
     const char* name;
     std::vector<std::string> arguments;
@@ -209,6 +288,13 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"JobsOutOfRange", {"--paper", kPaper, "--jobs", "0", "SHEETS"}, 2, "--jobs needs a whole number"},
         Refusal{"SaveNameWithExtension", {"--paper", kPaper, "--save", "a.b", "SHEETS"}, 2, "--save needs a plain name"},
         Refusal{"CsvInMissingFolder", {"--paper", kPaper, "--csv", "/nonexistent/x.csv", "SHEETS"}, 2, "does not exist"},
+        Refusal{"XlsxInMissingFolder", {"--paper", kPaper, "--xlsx", "/nonexistent/x.xlsx", "SHEETS"}, 2,
+                "does not exist"},
+        Refusal{"DocxInMissingFolder", {"--paper", kPaper, "--docx", "/nonexistent:1", "SHEETS"}, 2,
+                "the folder \"/nonexistent\" does not exist"},
+        Refusal{"DocxTableFive", {"--paper", kPaper, "--docx", ".:5", "SHEETS"}, 2, "--docx needs the tables"},
+        Refusal{"DocxTableLetter", {"--paper", kPaper, "--docx", ".:x", "SHEETS"}, 2, "--docx needs the tables"},
+        Refusal{"DocxEmptyTableList", {"--paper", kPaper, "--docx", ".:1,", "SHEETS"}, 2, "--docx needs the tables"},
         Refusal{"MissingImages", {"--paper", kPaper, "/nonexistent/sheets"}, 2, "no such image file or folder"},
         Refusal{"MissingPaper", {"--paper", "Nothing.CHO", "SHEETS"}, 1, "test paper \"Nothing.CHO\" not found"},
         Refusal{"MissingRoster", {"--paper", kPaper, "--roster", "Nobody.TXT", "SHEETS"}, 1,

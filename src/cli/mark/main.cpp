@@ -11,6 +11,7 @@
 #include "app/atomic_file.h"
 #include "app/program_folder.h"
 #include "cli/mark/mark_options.h"
+#include "cli/mark/mark_reports.h"
 #include "cli/mark/results_report.h"
 #include "cli/mark/sheet_csv.h"
 #include "cli/mark/sheet_dump.h"
@@ -132,10 +133,13 @@ int Run(int argc, char** argv) {
               << StatisticsTable(ws, ctx);
 
     bool written = true;
-    if (options->saveName && !WriteScoreSet(ws, ctx.Path(kScoreFolder), *options->saveName))
+    const bool saved = options->saveName && WriteScoreSet(ws, ctx.Path(kScoreFolder), *options->saveName);
+    if (options->saveName && !saved)
         written = Fail("cannot save the score set \"" + *options->saveName + "\" in " + ctx.Path(kScoreFolder).string()) == 0;
     if (options->csvFile) written = Write(*options->csvFile, SheetsCsv(ws)) && written;
     if (options->dumpFile) written = Write(*options->dumpFile, dump) && written;
+    for (const std::string& failure : WriteMarkReports(ctx, ws, *options, MarkPaperName(*options, saved)))
+        written = Fail(failure) == 0;
     return written ? 0 : kFailed;
 }
 

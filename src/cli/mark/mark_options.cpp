@@ -1,5 +1,6 @@
 #include "cli/mark/mark_options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 
@@ -20,6 +21,49 @@ bool FolderExists(const std::filesystem::path& file) {
     std::error_code error;
     const auto folder = file.parent_path();
     return folder.empty() || std::filesystem::is_directory(folder, error);
+}
+
+// The file option `name` sets, or null for other options.
+std::optional<std::filesystem::path>* OutputFile(MarkOptions& options, std::string_view name) {
+    if (name == "--csv") return &options.csvFile;
+    if (name == "--dump") return &options.dumpFile;
+    if (name == "--xlsx") return &options.xlsxFile;
+    return nullptr;
+}
+
+// "1,3": the tables to tick, each of 1..kWordTables at least once.
+bool ParseTableList(std::string_view list, WordTables& tables) {
+    tables = {};
+    for (std::size_t at = 0; at <= list.size();) {
+        const std::size_t comma = std::min(list.find(',', at), list.size());
+        const std::string_view item = list.substr(at, comma - at);
+        int table = 0;
+        const auto [end, failure] = std::from_chars(item.data(), item.data() + item.size(), table);
+        if (item.empty() || failure != std::errc() || end != item.data() + item.size() || table < 1 ||
+            table > kWordTables)
+            return false;
+        tables[static_cast<std::size_t>(table - 1)] = true;
+        at = comma + 1;
+    }
+    return true;
+}
+
+// "DIR" or "DIR:LIST"; the list follows the last colon, so a folder with a colon in its
+// name needs an explicit list.
+std::string ParseDocx(const std::string& value, MarkOptions& options) {
+    const std::size_t colon = value.rfind(':');
+    const std::string folder = value.substr(0, colon);
+    if (colon == std::string::npos) {
+        options.docxTables.fill(true);
+    } else if (!ParseTableList(std::string_view(value).substr(colon + 1), options.docxTables)) {
+        return "--docx needs the tables as numbers from 1 to " + std::to_string(kWordTables) +
+               " separated by commas, not \"" + value.substr(colon + 1) + "\"";
+    }
+    std::error_code error;
+    if (folder.empty() || !std::filesystem::is_directory(folder, error))
+        return "--docx: the folder \"" + folder + "\" does not exist";
+    options.docxFolder = folder;
+    return "";
 }
 
 }  // namespace
@@ -59,12 +103,15 @@ std::optional<MarkOptions> ParseMarkOptions(int argc, const char* const* argv, s
                 return std::nullopt;
             }
             options.saveName = value;
-        } else if (name == "--csv" || name == "--dump") {
+        } else if (std::optional<std::filesystem::path>* file = OutputFile(options, name)) {
             if (!FolderExists(value)) {
                 error = std::string(name) + ": the folder of \"" + value + "\" does not exist";
                 return std::nullopt;
             }
-            (name == "--csv" ? options.csvFile : options.dumpFile) = value;
+            *file = value;
+        } else if (name == "--docx") {
+            error = ParseDocx(value, options);
+            if (!error.empty()) return std::nullopt;
         } else {
             error = "unknown option \"" + std::string(name) + "\"";
             return std::nullopt;
