@@ -8,8 +8,7 @@
 #include "scoring/paper_file.h"
 #include "scoring/paper_paste.h"
 #include "template/template_loader.h"
-#include "workflow/file_command_keys.h"
-#include "workflow/save_as_name.h"
+#include "workflow/document_commands.h"
 
 namespace veltora {
 
@@ -17,16 +16,14 @@ namespace {
 
 constexpr std::string_view kHandOffName = "tg_key.txt";
 
-std::filesystem::path PaperFolder(const AppContext& ctx) { return ctx.Path(kPaperFolder); }
-
 std::filesystem::path PaperFile(const AppContext& ctx, const std::string& entry) {
-    return FileInFolder(PaperFolder(ctx), Trimmed(entry));
+    return FileInFolder(ctx.Path(kPaperFolder), Trimmed(entry));
 }
 
-std::string WriteAndReport(Workspace& ws, const std::filesystem::path& file) {
-    if (!WritePaper(ws.paper, file)) return std::string(kSaveFailedKey);
-    ws.paperChanged = false;
-    return std::string(kFileSavedKey);
+StoredDocument PaperDocument(Workspace& ws, const AppContext& ctx, FileList& papers) {
+    return {kPaperFolder, kPaperExtension, kPaperExtension,
+            [&ws](const std::filesystem::path& file) { return WritePaper(ws.paper, file); }, ws.paperChanged,
+            [&](int position) { return ChoosePaper(ws, ctx, papers, position); }};
 }
 
 }  // namespace
@@ -53,36 +50,15 @@ bool ChooseAnswerSheetType(Workspace& ws, const AppContext& ctx, const FileList&
 }
 
 std::string SavePaper(Workspace& ws, const AppContext& ctx, FileList& papers, Host& host) {
-    if (papers.selected <= 0 || !papers.HasSelection()) return SavePaperAs(ws, ctx, papers, host);
-    const std::string name = Trimmed(papers.SelectedEntry());
-    if (!IsPlainFileName(name)) return std::string(kBadFileNameKey);
-    return WriteAndReport(ws, PaperFile(ctx, name));
+    return SaveDocument(PaperDocument(ws, ctx, papers), ctx, papers, host);
 }
 
 std::string SavePaperAs(Workspace& ws, const AppContext& ctx, FileList& papers, Host& host) {
-    const auto folder = PaperFolder(ctx);
-    const SaveAsName chosen = AskSaveAsName(host, ctx, folder, kPaperExtension);
-    if (chosen.step == SaveAsName::Step::Cancelled) return {};
-    if (chosen.step == SaveAsName::Step::Refused) return std::string(kBadFileNameKey);
-
-    const std::string fileName = chosen.name + std::string(kPaperExtension);
-    std::string message = WriteAndReport(ws, FileInFolder(folder, fileName));
-    if (message == kFileSavedKey && !chosen.exists) ChoosePaper(ws, ctx, papers, papers.Add(fileName));
-    return message;
+    return SaveDocumentAs(PaperDocument(ws, ctx, papers), ctx, papers, host);
 }
 
 std::string DeletePaper(Workspace& ws, const AppContext& ctx, FileList& papers, Host& host) {
-    if (papers.entries.size() <= 1) return std::string(kLastEntryKey);
-    if (papers.selected <= 0 || !papers.HasSelection()) return {};
-    if (!host.AskYesNo(ctx.LangText("main", kConfirmDeleteKey), "")) return {};
-
-    const std::string name = Trimmed(papers.SelectedEntry());
-    std::error_code error;
-    if (IsPlainFileName(name)) std::filesystem::remove(PaperFile(ctx, name), error);
-    if (error) return std::string(kDeleteFailedKey);
-    papers.RemoveAndSelectFirst(papers.selected);
-    ChoosePaper(ws, ctx, papers, 0);
-    return {};
+    return DeleteDocument(PaperDocument(ws, ctx, papers), ctx, papers, host);
 }
 
 bool PastePaperQuestions(Workspace& ws, const AppContext& ctx, std::string_view clipboardText, Host& host) {

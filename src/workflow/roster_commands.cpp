@@ -1,27 +1,23 @@
 #include "workflow/roster_commands.h"
 
-#include <system_error>
-
 #include "files/file_names.h"
 #include "files/record_writer.h"
 #include "files/roster_file.h"
-#include "workflow/file_command_keys.h"
-#include "workflow/save_as_name.h"
+#include "workflow/document_commands.h"
 
 namespace veltora {
 
 namespace {
 
-std::filesystem::path RosterFolder(const AppContext& ctx) { return ctx.Path(kRosterFolder); }
-
 std::filesystem::path RosterFile(const AppContext& ctx, const std::string& entry) {
-    return FileInFolder(RosterFolder(ctx), Trimmed(entry));
+    return FileInFolder(ctx.Path(kRosterFolder), Trimmed(entry));
 }
 
-std::string WriteAndReport(Workspace& ws, const std::filesystem::path& file) {
-    if (!WriteRoster(ws, file)) return std::string(kSaveFailedKey);
-    ws.rosterChanged = false;
-    return std::string(kFileSavedKey);
+// Rosters are listed by "*.TXT" and a new one is written as name + ".txt".
+StoredDocument RosterDocument(Workspace& ws, const AppContext& ctx, FileList& rosters) {
+    return {kRosterFolder, kRosterExtension, ".txt",
+            [&ws](const std::filesystem::path& file) { return WriteRoster(ws, file); }, ws.rosterChanged,
+            [&](int position) { return ChooseRoster(ws, ctx, rosters, position); }};
 }
 
 }  // namespace
@@ -38,36 +34,15 @@ bool ChooseRoster(Workspace& ws, const AppContext& ctx, FileList& rosters, int p
 }
 
 std::string SaveRoster(Workspace& ws, const AppContext& ctx, FileList& rosters, Host& host) {
-    if (rosters.selected <= 0 || !rosters.HasSelection()) return SaveRosterAs(ws, ctx, rosters, host);
-    const std::string name = Trimmed(rosters.SelectedEntry());
-    if (!IsPlainFileName(name)) return std::string(kBadFileNameKey);
-    return WriteAndReport(ws, RosterFile(ctx, name));
+    return SaveDocument(RosterDocument(ws, ctx, rosters), ctx, rosters, host);
 }
 
 std::string SaveRosterAs(Workspace& ws, const AppContext& ctx, FileList& rosters, Host& host) {
-    const auto folder = RosterFolder(ctx);
-    const SaveAsName chosen = AskSaveAsName(host, ctx, folder, kRosterExtension);
-    if (chosen.step == SaveAsName::Step::Cancelled) return {};
-    if (chosen.step == SaveAsName::Step::Refused) return std::string(kBadFileNameKey);
-
-    const std::string fileName = chosen.name + ".txt";
-    std::string message = WriteAndReport(ws, FileInFolder(folder, fileName));
-    if (message == kFileSavedKey && !chosen.exists) ChooseRoster(ws, ctx, rosters, rosters.Add(fileName));
-    return message;
+    return SaveDocumentAs(RosterDocument(ws, ctx, rosters), ctx, rosters, host);
 }
 
 std::string DeleteRoster(Workspace& ws, const AppContext& ctx, FileList& rosters, Host& host) {
-    if (rosters.entries.size() <= 1) return std::string(kLastEntryKey);
-    if (rosters.selected <= 0 || !rosters.HasSelection()) return {};
-    if (!host.AskYesNo(ctx.LangText("main", kConfirmDeleteKey), "")) return {};
-
-    const std::string name = Trimmed(rosters.SelectedEntry());
-    std::error_code error;
-    if (IsPlainFileName(name)) std::filesystem::remove(RosterFile(ctx, name), error);
-    if (error) return std::string(kDeleteFailedKey);
-    rosters.RemoveAndSelectFirst(rosters.selected);
-    ChooseRoster(ws, ctx, rosters, 0);
-    return {};
+    return DeleteDocument(RosterDocument(ws, ctx, rosters), ctx, rosters, host);
 }
 
 }  // namespace veltora
