@@ -2,59 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <vector>
-
 #include "scoring/paper_file.h"
-#include "support/temp_home.h"
+#include "workflow/file_command_test.h"
 
 namespace veltora {
 namespace {
 
-// Answers questions from a script and records what it was shown.
-class ScriptedHost : public Host {
-public:
-    std::deque<std::optional<std::string>> texts;
-    std::deque<bool> answers;
-    std::vector<std::string> messages;
-    int questions = 0;
-
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    bool AskYesNo(const std::string&, const std::string&) override {
-        ++questions;
-        const bool answer = !answers.empty() && answers.front();
-        if (!answers.empty()) answers.pop_front();
-        return answer;
-    }
-    std::optional<std::string> AskText(const std::string&, const std::string&, const std::string&) override {
-        if (texts.empty()) return std::nullopt;
-        auto text = texts.front();
-        texts.pop_front();
-        return text;
-    }
-    std::optional<std::filesystem::path> ChooseFile(const std::string&, const std::string&) override { return {}; }
-    std::optional<std::filesystem::path> ChooseFolder(const std::string&, const std::filesystem::path&) override { return {}; }
-    void Progress(int, int, const std::string&) override {}
-    void ProcessEvents() override {}
-    void ShowTip(const std::string&) override {}
-};
-
-class PaperCommandsTest : public ::testing::Test {
+class PaperCommandsTest : public test::FileCommandTest {
 protected:
-    void SetUp() override {
-        std::filesystem::create_directories(folder);
-        papers.entries = {std::string(kBlankDocument)};
-        papers.selected = 0;
+    PaperCommandsTest() : FileCommandTest(kPaperFolder) {
         ws.paper.ExtendTo(2, 1);
         ws.paper.correctAnswer[1] = "AB";
         ws.paper.gradeA = 88;
     }
-    test::TempHome home{false};
-    AppContext ctx{home.Path()};
-    std::filesystem::path folder = home / "ShiJuan";
-    Workspace ws;
-    FileList papers;
-    ScriptedHost host;
+    FileList& papers = list;
 };
 
 TEST_F(PaperCommandsTest, SaveWithBlankDocumentSavesAsANewEntryAndReadsItBack) {
@@ -67,7 +28,7 @@ TEST_F(PaperCommandsTest, SaveWithBlankDocumentSavesAsANewEntryAndReadsItBack) {
     EXPECT_EQ(ws.paper.testTotal, 2);
     EXPECT_EQ(ws.paper.correctAnswer[1], "AB");
     EXPECT_FALSE(ws.paperChanged);
-    EXPECT_EQ(host.questions, 0);
+    EXPECT_TRUE(host.questions.empty());
 }
 
 TEST_F(PaperCommandsTest, SaveAsRefusesNamesThatAreNoPlainName) {
@@ -86,7 +47,7 @@ TEST_F(PaperCommandsTest, SaveAsAsksBeforeOverwritingAnExistingName) {
     host.texts = {std::string("OLD")};
     host.answers = {false};
     EXPECT_EQ(SavePaperAs(ws, ctx, papers, host), "");
-    EXPECT_EQ(host.questions, 1);
+    EXPECT_EQ(host.questions.size(), 1u);
     EXPECT_EQ(test::ReadBytes(folder / "Old.cho"), "[MAIN]\r\nTestTotal=7\r\n");
     host.texts = {std::string("OLD")};
     host.answers = {true};

@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/temp_home.h"
+#include "workflow/file_command_test.h"
 #include "workflow/file_command_keys.h"
-#include "workflow/scripted_host.h"
 
 namespace veltora {
 namespace {
@@ -13,12 +12,11 @@ namespace fs = std::filesystem;
 using test::ReadBytes;
 using test::WriteBytes;
 
-class RosterCommandsTest : public testing::Test {
+class RosterCommandsTest : public test::FileCommandTest {
 protected:
-    void SetUp() override {
+    RosterCommandsTest() : FileCommandTest(kRosterFolder) {
         WriteBytes(folder / "ClassA.TXT", "\"1\",\"Ann\",\"2\",\"\"\r\n\"2\",\"Bo\",\"\",\"\"\r\n");
-        rosters.entries = {std::string(kBlankDocument), "ClassA.TXT"};
-        rosters.selected = 0;
+        rosters.entries.push_back("ClassA.TXT");
     }
     void SetRow(int r, const char* no, const char* name) {
         ws.roster.SetCell(r, kRosterNo, no);
@@ -26,12 +24,7 @@ protected:
         ws.rosterCount = static_cast<std::int16_t>(r);
     }
 
-    test::TempHome home{false};
-    AppContext ctx{home.Path()};
-    fs::path folder = home / "MingCe";
-    Workspace ws;
-    FileList rosters;
-    test::ScriptedHost host;
+    FileList& rosters = list;
 };
 
 TEST_F(RosterCommandsTest, ChoosingReadsTheFileOrEmptiesTheRoster) {

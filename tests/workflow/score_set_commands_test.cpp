@@ -2,32 +2,23 @@
 
 #include <gtest/gtest.h>
 
-#include "support/temp_home.h"
+#include "workflow/file_command_test.h"
 #include "workflow/file_command_keys.h"
-#include "workflow/scripted_host.h"
 
 namespace veltora {
 namespace {
 
 namespace fs = std::filesystem;
 
-class ScoreSetCommandsTest : public testing::Test {
+class ScoreSetCommandsTest : public test::FileCommandTest {
 protected:
-    void SetUp() override {
-        fs::create_directories(folder);
-        sets.entries = {std::string(kBlankDocument)};
-        sets.selected = 0;
+    ScoreSetCommandsTest() : FileCommandTest(kScoreFolder) {
         ws.paper.ExtendTo(1, 1);
         const int s = ws.AppendSheet("a.jpg");
         ws.SetAnswer(1, s, "B");
         ws.SetQuestionScore(1, s, 1.5f);
     }
-    test::TempHome home{false};
-    AppContext ctx{home.Path()};
-    fs::path folder = home / "ChengJi";
-    Workspace ws;
-    FileList sets;
-    test::ScriptedHost host;
+    FileList& sets = list;
 };
 
 TEST_F(ScoreSetCommandsTest, SaveWithBlankDocumentSavesAsAndOpensTheNewSet) {
