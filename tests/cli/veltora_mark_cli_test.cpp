@@ -1,8 +1,6 @@
 // veltora-mark as a user runs it, on a small class of sheets drawn by veltora-sheet.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -12,6 +10,7 @@
 #include <vector>
 
 #include "app/app_context.h"
+#include "cli/tool_run.h"
 #include "reports/ooxml_reader.h"
 #include "reports/workbook_writer.h"
 #include "reports/word_report.h"
@@ -22,26 +21,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ToolRun {
-    int status = -1;
-    std::string output;
-    std::string errors;
-};
-
-std::string Quoted(const std::string& text) {
-    std::string quoted = "'";
-    for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-ToolRun RunTool(const std::string& tool, const test::TempHome& home, const std::vector<std::string>& arguments) {
-    std::string command = Quoted((test::AssembledHome() / tool).string()) + " --home " + Quoted(home.Path());
-    for (const std::string& argument : arguments) command += " " + Quoted(argument);
-    command += " >" + Quoted((home / "stdout.txt").string()) + " 2>" + Quoted((home / "stderr.txt").string());
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadBytes(home / "stdout.txt"),
-            test::ReadBytes(home / "stderr.txt")};
-}
+using test::RunTool;
+using test::ToolRun;
 
 std::vector<std::string> Lines(const std::string& text, const std::string& end = "\n") {
     std::vector<std::string> lines;

@@ -1,35 +1,18 @@
 // The veltora-sheet tool as a user runs it: exit status, message and the file it writes.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "support/temp_home.h"
+#include "cli/tool_run.h"
 
 namespace veltora {
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    std::string errors;
-};
-
-std::string Quoted(const std::string& text) {
-    std::string quoted = "'";
-    for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
+using test::ToolRun;
 
 ToolRun RunSheetTool(const test::TempHome& home, const std::vector<std::string>& arguments) {
-    std::string command = Quoted((test::AssembledHome() / "veltora-sheet").string()) + " --home " + Quoted(home.Path());
-    for (const std::string& argument : arguments) command += " " + Quoted(argument);
-    const auto errors = home / "stderr.txt";
-    command += " 2>" + Quoted(errors.string()) + " >/dev/null";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadBytes(errors)};
+    return test::RunTool("veltora-sheet", home, arguments);
 }
 
 TEST(VeltoraSheet, WritesAFilledDegradedSheet) {

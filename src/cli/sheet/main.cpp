@@ -56,6 +56,7 @@ const std::vector<std::string> kTextOptions = {"--home", "--template", "--answer
 struct Options {
     std::map<std::string, std::string> text;
     std::map<std::string, double> numbers;
+    bool help = false;  // --help or -h: print the usage, nothing else
 
     double Number(const std::string& name, double fallback) const {
         const auto found = numbers.find(name);
@@ -74,6 +75,10 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
     Options options;
     for (int i = 1; i < argc; ++i) {
         const std::string name = argv[i];
+        if (name == "--help" || name == "-h") {
+            options.help = true;
+            return options;
+        }
         const bool isText = std::find(kTextOptions.begin(), kTextOptions.end(), name) != kTextOptions.end();
         const auto number = NumberOptions().find(name);
         if (!isText && number == NumberOptions().end()) {
@@ -165,6 +170,10 @@ int Run(int argc, char** argv) {
     if (!options) {
         std::cerr << "veltora-sheet: " << error << "\n" << kUsage;
         return 2;
+    }
+    if (options->help) {
+        std::cout << kUsage;
+        return 0;
     }
     const std::filesystem::path out = options->text.at("--out");
     const std::string extension = Extension(out);
