@@ -5,12 +5,11 @@
 
 #include <random>
 
+#include "cli/damaged_sheet.h"
 #include "cli/gui_application.h"
 #include "recognition/recognition_diagnostics.h"
 #include "recognition/recogniser.h"
 #include "reports/qt/qimage_raster.h"
-#include "reports/qt/sheet_degradation.h"
-#include "reports/qt/sheet_renderer.h"
 #include "scoring/mark_decision.h"
 #include "support/shipped_templates.h"
 #include "support/temp_home.h"
@@ -21,12 +20,7 @@ namespace {
 struct Condition {
     const char* name;
     double dpi = 150;
-    int turnClockwise = 0;
-    double rotate = 0;
-    double keystone = 1;
-    double unevenLight = 0;
-    double noise = 0;
-    int jpegQuality = 0;
+    test::SheetDamage damage = {};
     std::int16_t orientation = kMarkTopRight;
 };
 
@@ -34,15 +28,15 @@ const Condition kConditions[] = {
     {.name = "Upright"},
     {.name = "Upright200", .dpi = 200},
     {.name = "Upright300", .dpi = 300},
-    {.name = "QuarterTurnClockwise", .turnClockwise = 90, .orientation = kMarkBottomRight},
-    {.name = "UpsideDown", .turnClockwise = 180, .orientation = kMarkBottomLeft},
-    {.name = "QuarterTurnAnticlockwise", .turnClockwise = 270, .orientation = kMarkTopLeft},
-    {.name = "TiltedPlus2", .dpi = 200, .rotate = 2},
-    {.name = "TiltedMinus2", .rotate = -2},
-    {.name = "Keystone", .dpi = 200, .keystone = 0.92},
-    {.name = "UnevenLight", .unevenLight = 0.5},
-    {.name = "Noise", .noise = 4},
-    {.name = "Jpeg70", .dpi = 200, .jpegQuality = 70},
+    {.name = "QuarterTurnClockwise", .damage = {.turnClockwise = 90}, .orientation = kMarkBottomRight},
+    {.name = "UpsideDown", .damage = {.turnClockwise = 180}, .orientation = kMarkBottomLeft},
+    {.name = "QuarterTurnAnticlockwise", .damage = {.turnClockwise = 270}, .orientation = kMarkTopLeft},
+    {.name = "TiltedPlus2", .dpi = 200, .damage = {.rotate = 2}},
+    {.name = "TiltedMinus2", .damage = {.rotate = -2}},
+    {.name = "Keystone", .dpi = 200, .damage = {.keystone = 0.92}},
+    {.name = "UnevenLight", .damage = {.unevenLight = 0.5}},
+    {.name = "Noise", .damage = {.noise = 4}},
+    {.name = "Jpeg70", .dpi = 200, .damage = {.jpegQuality = 70}},
 };
 
 // One answer per question drawn at random from: blank, each single option, and the first
@@ -72,21 +66,14 @@ TEST_P(RenderedSheetDecision, EveryAnswerIsDecidedAsMarked) {
     ASSERT_TRUE(spec) << error;
     spec->dpi = condition.dpi;
     const std::vector<std::string> answers = RandomAnswers(spec->model, 29);
-    const std::string number = std::string("2718281828").substr(0, static_cast<std::size_t>(spec->model.idDigitNumber));
-    ASSERT_TRUE(MarkAnswers(*spec, answers, error) && MarkExamineeNumber(*spec, number, error)) << error;
-
-    QImage image = TurnQuarter(RenderSheet(*spec), condition.turnClockwise);
-    if (condition.rotate != 0) image = RotateAboutCentre(image, condition.rotate);
-    if (condition.keystone < 1) image = Keystone(image, condition.keystone);
-    if (condition.unevenLight > 0) image = UnevenLight(image, condition.unevenLight);
-    if (condition.noise > 0) image = AddNoise(image, condition.noise, 3);
-    if (condition.jpegQuality > 0) image = JpegRoundTrip(image, condition.jpegQuality);
+    const std::optional<std::string> number = test::MarkSheet(*spec, answers, "2718281828", error);
+    ASSERT_TRUE(number) << error;
 
     Recogniser recogniser;
-    const bool recognised = recogniser.RecogniseSheet(ToRaster(image), spec->model);
+    const bool recognised = recogniser.RecogniseSheet(ToRaster(test::DamagedSheet(*spec, condition.damage)), spec->model);
     ASSERT_TRUE(recognised) << FormatDiagnostics(Diagnose(recogniser, spec->model));
     EXPECT_EQ(recogniser.Orientation(), condition.orientation);
-    EXPECT_EQ(recogniser.LastExamineeNo(), number);
+    EXPECT_EQ(recogniser.LastExamineeNo(), *number);
     for (int q = 1; q <= spec->model.questionsTotal; ++q)
         EXPECT_EQ(DecideAnswer(spec->model, q, recogniser.Darkness(), recogniser.Levels()), answers[static_cast<std::size_t>(q - 1)])
             << "question " << q;

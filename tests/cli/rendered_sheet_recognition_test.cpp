@@ -7,11 +7,10 @@
 #include <filesystem>
 #include <random>
 
+#include "cli/damaged_sheet.h"
 #include "cli/gui_application.h"
 #include "recognition/recogniser.h"
 #include "reports/qt/qimage_raster.h"
-#include "reports/qt/sheet_degradation.h"
-#include "reports/qt/sheet_renderer.h"
 #include "support/shipped_templates.h"
 #include "support/temp_home.h"
 
@@ -20,19 +19,15 @@ namespace {
 
 struct Condition {
     const char* name;
-    int turn;
-    double rotate;
-    double keystone;
-    double blur;
-    double noise;
-    int jpegQuality;
+    test::SheetDamage damage;
 };
 
 constexpr Condition kConditions[] = {
-    {"Upright", 0, 0, 1, 0, 0, 0},
-    {"QuarterTurned", 90, 0, 1, 0, 0, 0},
-    {"UpsideDownTilted", 180, -6, 1, 0, 0, 0},
-    {"Photographed", 270, 2, 0.9, 1.5, 4, 30},
+    {"Upright", {}},
+    {"QuarterTurned", {.turnClockwise = 90}},
+    {"UpsideDownTilted", {.turnClockwise = 180, .rotate = -6}},
+    {"Photographed",
+     {.turnClockwise = 270, .rotate = 2, .keystone = 0.9, .blur = 1.5, .noise = 4, .noiseSeed = 5, .jpegQuality = 30}},
 };
 
 using Case = std::tuple<std::string, Condition>;
@@ -54,19 +49,12 @@ TEST_P(RenderedSheetReads, NumberAndMarksComeBack) {
         const int option = static_cast<int>(random() % (fills + 1));  // fills: left blank
         answers.push_back(option < fills ? spec->model.returnTable[1][option + 1] : "");
     }
-    const std::string number = std::string("3141592653").substr(0, static_cast<std::size_t>(spec->model.idDigitNumber));
-    ASSERT_TRUE(MarkAnswers(*spec, answers, error) && MarkExamineeNumber(*spec, number, error)) << error;
-
-    QImage image = TurnQuarter(RenderSheet(*spec), condition.turn);
-    if (condition.rotate != 0) image = RotateAboutCentre(image, condition.rotate);
-    if (condition.keystone < 1) image = Keystone(image, condition.keystone);
-    if (condition.blur > 0) image = GaussianBlur(image, condition.blur);
-    if (condition.noise > 0) image = AddNoise(image, condition.noise, 5);
-    if (condition.jpegQuality > 0) image = JpegRoundTrip(image, condition.jpegQuality);
+    const std::optional<std::string> number = test::MarkSheet(*spec, answers, "3141592653", error);
+    ASSERT_TRUE(number) << error;
 
     Recogniser recogniser;
-    ASSERT_TRUE(recogniser.RecogniseSheet(ToRaster(image), spec->model));
-    EXPECT_EQ(recogniser.LastExamineeNo(), number);
+    ASSERT_TRUE(recogniser.RecogniseSheet(ToRaster(test::DamagedSheet(*spec, condition.damage)), spec->model));
+    EXPECT_EQ(recogniser.LastExamineeNo(), *number);
     const DarknessMatrix& darkness = recogniser.Darkness();
     for (int q = 1; q <= spec->model.questionsTotal; ++q) {
         const ItemLayout& item = spec->model.questions[q];
