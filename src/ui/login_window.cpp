@@ -1,17 +1,14 @@
 #include "ui/login_window.h"
 
-#include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 
 #include "app/app_context.h"
-#include "ui/help_window.h"
+#include "ui/dialog_buttons.h"
 #include "ui/make_child.h"
 #include "ui/masked_line_edit.h"
 #include "ui/message_box.h"
 #include "ui/password_store.h"
 #include "ui/qt_text.h"
-#include "ui/work_area.h"
 
 namespace veltora {
 
@@ -33,22 +30,17 @@ LoginWindow::LoginWindow(const AppContext& context, QWidget* parent)
                                      LoginText(context, "QINGSHURUYONGHUMIMA"));
     text1_ = MakeChild<QLineEdit>(this, QStringLiteral("Text1"));
     MaskWithAsterisks(*text1_);
-    auto* ok = MakeChild<QPushButton>(this, QStringLiteral("Command1"), LoginText(context, "QUEDING"));
-    auto* cancel = MakeChild<QPushButton>(this, QStringLiteral("Command2"), LoginText(context, "QUXIAO"));
-    auto* help = MakeChild<QPushButton>(this, QStringLiteral("Command3"), LoginText(context, "bangzhu"));
-    ok->setDefault(true);
+    const DialogButtons buttons = MakeDialogButtons(*this, context, "LOGIN");
 
     auto* layout = MakeLayout<QVBoxLayout>(this);
     layout->addWidget(prompt);
     layout->addWidget(text1_);
-    auto* buttons = MakeNestedLayout<QHBoxLayout>(layout);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    auto* row = MakeNestedLayout<QHBoxLayout>(layout);
+    row->addWidget(buttons.ok);
+    row->addWidget(buttons.cancel);
+    row->addWidget(buttons.help);
 
-    connect(ok, &QPushButton::clicked, this, &LoginWindow::Confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelp(context_, kHelpContents, this); });
+    connect(buttons.ok, &QPushButton::clicked, this, &LoginWindow::Confirm);
     ReloadPassword();
 }
 
@@ -58,11 +50,7 @@ bool LoginWindow::event(QEvent* event) {
 }
 
 void LoginWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        ShowHelp(context_, kHelpContents, this);
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!ShowHelpOnF1(*this, context_, *event)) QDialog::keyPressEvent(event);
 }
 
 void LoginWindow::ReloadPassword() { password_ = StoredPassword(context_); }

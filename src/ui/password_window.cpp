@@ -1,19 +1,16 @@
 #include "ui/password_window.h"
 
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 #include <array>
 
 #include "app/app_context.h"
-#include "ui/help_window.h"
+#include "ui/dialog_buttons.h"
 #include "ui/make_child.h"
 #include "ui/masked_line_edit.h"
 #include "ui/message_box.h"
 #include "ui/password_store.h"
 #include "ui/qt_text.h"
-#include "ui/work_area.h"
 
 namespace veltora {
 
@@ -55,25 +52,16 @@ PasswordWindow::PasswordWindow(const AppContext& context, QWidget* parent)
     text4_ = MakeChild<QLineEdit>(this, QStringLiteral("Text4"));
     text4_->hide();
 
-    auto* ok = MakeChild<QPushButton>(this, QStringLiteral("Command1"), MimaText(context, "QUEDING"));
-    auto* cancel = MakeChild<QPushButton>(this, QStringLiteral("Command2"), MimaText(context, "QUXIAO"));
-    auto* help = MakeChild<QPushButton>(this, QStringLiteral("Command3"), MimaText(context, "bangzhu"));
-    ok->setDefault(true);
-    grid->addWidget(ok, row, 1);
-    grid->addWidget(cancel, row, 2);
-    grid->addWidget(help, row, 3);
+    const DialogButtons buttons = MakeDialogButtons(*this, context, "MIMA");
+    grid->addWidget(buttons.ok, row, 1);
+    grid->addWidget(buttons.cancel, row, 2);
+    grid->addWidget(buttons.help, row, 3);
 
-    connect(ok, &QPushButton::clicked, this, &PasswordWindow::Confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { ShowHelp(context_, kHelpContents, this); });
+    connect(buttons.ok, &QPushButton::clicked, this, &PasswordWindow::Confirm);
 }
 
 void PasswordWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        ShowHelp(context_, kHelpContents, this);
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!ShowHelpOnF1(*this, context_, *event)) QDialog::keyPressEvent(event);
 }
 
 void PasswordWindow::Confirm() {

@@ -38,10 +38,7 @@ TEST(LoginWindow, ComparesTheTrimmedTextExactly) {
         login.show();
         QStringList messages;
         test::ModalDriver driver;
-        driver.On("QMessageBox", [&](QWidget& box) {
-            messages << box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
-            test::PressKey(box, Qt::Key_Return);
-        });
+        test::CollectMessages(driver, messages);
         test::SetField(login, "Text1", QString::fromUtf8(c.typed));
         test::ClickButton(login, "Command1");
 

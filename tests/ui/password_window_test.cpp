@@ -1,6 +1,5 @@
 #include "ui/password_window.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 #include <optional>
@@ -49,10 +48,7 @@ TEST(PasswordWindow, ChangeRules) {
         window.show();
         QStringList messages;
         test::ModalDriver driver;
-        driver.On("QMessageBox", [&](QWidget& box) {
-            messages << box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
-            test::PressKey(box, Qt::Key_Return);
-        });
+        test::CollectMessages(driver, messages);
         test::SetField(window, "Text1", QString::fromUtf8(c.old));
         test::SetField(window, "Text2", QString::fromUtf8(c.fresh));
         test::SetField(window, "Text3", QString::fromUtf8(c.repeat));
@@ -98,10 +94,7 @@ TEST(PasswordWindow, FailedWriteKeepsTheWindowOpenAndSaysSo) {
     window.show();
     QStringList messages;
     test::ModalDriver driver;
-    driver.On("QMessageBox", [&](QWidget& box) {
-        messages << box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
-        test::PressKey(box, Qt::Key_Return);
-    });
+    test::CollectMessages(driver, messages);
     test::SetField(window, "Text2", "new");
     test::SetField(window, "Text3", "new");
     test::ClickButton(window, "Command1");

@@ -1,6 +1,7 @@
 #include "ui_test_support.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -86,6 +87,13 @@ void SetField(QWidget& window, const QString& fieldName, const QString& text) {
     auto* field = window.findChild<QLineEdit*>(fieldName);
     ASSERT_NE(field, nullptr) << fieldName.toStdString();
     field->setText(text);
+}
+
+void CollectMessages(ModalDriver& driver, QStringList& messages) {
+    driver.On("QMessageBox", [&messages](QWidget& box) {
+        messages << box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+        PressKey(box, Qt::Key_Return);
+    });
 }
 
 }  // namespace veltora::test

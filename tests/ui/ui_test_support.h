@@ -47,6 +47,10 @@ void PressKey(QWidget& window, Qt::Key key = Qt::Key_Space);
 void ClickButton(QWidget& window, const QString& buttonName);
 void SetField(QWidget& window, const QString& fieldName, const QString& text);
 
+// Answers every message box with Return, recording its text in `messages` (which must
+// outlive the driver).
+void CollectMessages(ModalDriver& driver, QStringList& messages);
+
 }  // namespace veltora::test
 
 // Readable QString values in test failure messages.
