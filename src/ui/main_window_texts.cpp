@@ -162,10 +162,6 @@ void LabelMainWindow(QWidget& window, const AppContext& context, int sheetEntryC
         QObject* control = window.findChild<QObject*>(QString::fromUtf8(text.control));
         if (!control) continue;
         if (text.captionKey) SetCaption(*control, Text(context, text.captionSection, text.captionKey));
-    }
-    for (const ControlText& text : kTexts) {
-        QObject* control = window.findChild<QObject*>(QString::fromUtf8(text.control));
-        if (!control) continue;
         if (text.tipKey) SetToolTip(*control, Text(context, text.tipSection, text.tipKey));
     }
     if (auto* progress = window.findChild<QLabel*>(QStringLiteral("Lab阅卷进度数字化指示"))) {
