@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "reports/xml_text.h"
+
 namespace veltora {
 namespace {
 
@@ -109,16 +111,7 @@ std::optional<WordDocument> WordDocument::Parse(const std::string& xml) {
     return document;
 }
 
-std::string WordDocument::Xml() const {
-    struct Sink : pugi::xml_writer {
-        std::string text;
-        void write(const void* data, std::size_t size) override {
-            text.append(static_cast<const char*>(data), size);
-        }
-    } sink;
-    doc_.save(sink, "", pugi::format_raw | pugi::format_no_declaration);
-    return std::move(sink.text);
-}
+std::string WordDocument::Xml() const { return XmlText(doc_); }
 
 void WordDocument::PutPaperName(std::string_view name) {
     for (const pugi::xpath_node& p : body_.select_nodes(".//w:p")) {

@@ -6,6 +6,8 @@
 #include <memory>
 #include <pugixml.hpp>
 
+#include "reports/xml_text.h"
+
 namespace veltora {
 namespace {
 
@@ -89,14 +91,7 @@ bool WordPackage::MakeDocument() {
         pugi::xml_attribute type = node.attribute("ContentType");
         if (type && type.as_string() == kTemplateMain) type.set_value(std::string(kDocumentMain).c_str());
     }
-    struct Sink : pugi::xml_writer {
-        std::string text;
-        void write(const void* data, std::size_t size) override {
-            text.append(static_cast<const char*>(data), size);
-        }
-    } sink;
-    doc.save(sink, "", pugi::format_raw | pugi::format_no_declaration);
-    *types = std::move(sink.text);
+    *types = XmlText(doc);
     return true;
 }
 
