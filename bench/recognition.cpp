@@ -1,16 +1,20 @@
-// Recognition of one A4 answer sheet against decoding the same sheet's JPEG file, at
-// 150, 200 and 300 dpi. The counter "vs_decode" is recognition / decode processor time;
-// the goal is at most 0.1: recognition reads single pixels only.
+// Reading one A4 answer sheet (recognition plus the mark decision and scoring with a
+// paper) against decoding the same sheet's JPEG file, at 150, 200 and 300 dpi. The counter
+// "vs_decode" is reading / decode processor time; the goal is at most 0.1: recognition
+// reads single pixels only.
 #include <benchmark/benchmark.h>
 #include <jpeglib.h>
 
 #include <ctime>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "recognition/image_file.h"
 #include "recognition/recogniser.h"
+#include "scoring/workspace.h"
 #include "synthetic_sheet.h"
+#include "workflow/read_sheet.h"
 
 namespace veltora {
 namespace {
@@ -53,6 +57,20 @@ double CpuSeconds() {
     return static_cast<double>(now.tv_sec) + now.tv_nsec * 1e-9;
 }
 
+// A workspace marking the sample template with a paper of one point per question, one
+// listed sheet to record the answers on.
+Workspace MarkingWorkspace(const TemplateModel& model) {
+    Workspace ws;
+    ws.templ = model;
+    ws.paper.ExtendTo(model.questionsTotal, 1);
+    for (int q = 1; q <= model.questionsTotal; ++q) {
+        ws.paper.correctAnswer[static_cast<std::size_t>(q)] = std::string(1, static_cast<char>('A' + q % 4));
+        ws.paper.mark[static_cast<std::size_t>(q)] = 1;
+    }
+    ws.currentSheet = static_cast<std::int16_t>(ws.AppendSheet("sheet.jpg"));
+    return ws;
+}
+
 void RecognitionVsDecode(benchmark::State& state) {
     const double dpi = static_cast<double>(state.range(0));
     const TemplateModel model = test::SampleTemplate();
@@ -60,6 +78,7 @@ void RecognitionVsDecode(benchmark::State& state) {
     for (int q = 1; q <= model.questionsTotal; ++q) answers.push_back(1 << (q % 4));
     const std::vector<std::uint8_t> jpeg =
         EncodeJpeg(test::DrawSheet(test::SampleSheet(model, {3, 0, 7, 1, 9, 4}, answers, dpi)));
+    Workspace ws = MarkingWorkspace(model);
     Recogniser recogniser;
     double decodeSeconds = 0;
     bool recognised = true;
@@ -71,9 +90,11 @@ void RecognitionVsDecode(benchmark::State& state) {
         image = DecodeImage(jpeg);
         decodeSeconds += CpuSeconds() - start;
         state.ResumeTiming();
-        recognised = recognised && image && recogniser.RecogniseSheet(*image, model);
+        recognised = recognised && image && ReadSheet(ws, recogniser, *image);
     }
     if (!recognised) state.SkipWithError("the sheet was not recognised");
+    else if (ws.lastScoreText.empty() || std::stod(ws.lastScoreText) != model.questionsTotal)
+        state.SkipWithError(("the sheet scored " + ws.lastScoreText).c_str());
     state.counters["decode_cpu_ms"] = benchmark::Counter(decodeSeconds * 1e3, benchmark::Counter::kAvgIterations);
     state.counters["vs_decode"] = 0;  // filled in by the reporter below
     state.SetLabel(std::to_string(jpeg.size() / 1024) + " KiB JPEG");

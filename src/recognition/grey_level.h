@@ -16,9 +16,9 @@ inline std::int16_t GreyOf(std::int32_t colour) {
     if (colour < 0) return GreyOfSigned(colour);
     const auto c = static_cast<std::uint32_t>(colour);
     const std::uint32_t sum = 9798u * (c & 0xFFu) + 19235u * ((c >> 8) & 0xFFu) + 3735u * ((c >> 16) & 0xFFu);
-    const std::uint32_t whole = sum >> 15, rest = sum & 0x7FFFu;
-    const bool up = rest > 0x4000u || (rest == 0x4000u && (whole & 1u) != 0);
-    return static_cast<std::int16_t>(whole + (up ? 1u : 0u));
+    // Adding just under one half, plus one when the whole part is odd, carries exactly the
+    // remainders above one half, and one half itself only onto an odd whole part.
+    return static_cast<std::int16_t>((sum + 0x3FFFu + ((sum >> 15) & 1u)) >> 15);
 }
 
 // The nearest integer, halves to even, as RoundHalfEven (app/rounding.h) gives it, inline

@@ -1,4 +1,5 @@
 // Measuring the darkness of every template cell of the sheet.
+#include <array>
 #include <cmath>
 
 #include "recognition/grid_levels.h"
@@ -104,16 +105,19 @@ std::int16_t Recogniser::CellMeanGrey(Point16 p) {
     if (!(cellWidth_ > 0)) return GreyAt(p.x, p.y);  // no window: the centre pixel alone
     const double step = cellWidth_ / 10;
     const double limit = cellWidth_ / 5;
-    // The offsets accumulate by repeated addition, so rounding may drop the last one.
-    double sum = 0;
-    int count = 0;
-    for (double dy = -cellWidth_ / 5; dy <= limit; dy += step) {
-        for (double dx = -cellWidth_ / 5; dx <= limit; dx += step) {
-            sum += GreyAt(Nearest16(p.x + dx), Nearest16(p.y + dy));
-            ++count;
-        }
+    // The offsets accumulate by repeated addition, so rounding may drop the last one. Rows
+    // and columns run through the same offsets, so the sample coordinates are rounded once
+    // per row and column rather than once per sample.
+    std::array<std::int16_t, 5> xs{}, ys{};
+    std::size_t offsets = 0;
+    for (double d = -cellWidth_ / 5; d <= limit && offsets < xs.size(); d += step, ++offsets) {
+        xs[offsets] = Nearest16(p.x + d);
+        ys[offsets] = Nearest16(p.y + d);
     }
-    return Nearest16(sum / count);
+    double sum = 0;
+    for (std::size_t row = 0; row < offsets; ++row)
+        for (std::size_t column = 0; column < offsets; ++column) sum += GreyAt(xs[column], ys[row]);
+    return Nearest16(sum / static_cast<double>(offsets * offsets));
 }
 
 bool Recogniser::FlattenShading(const TemplateModel& model) {

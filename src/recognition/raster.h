@@ -20,7 +20,10 @@ public:
 
     // The colour 0x00BBGGRR of (x, y), or -1 (all bits set) outside the image.
     std::int32_t ColourAt(int x, int y) const {
-        if (x < 0 || y < 0 || x >= width_ || y >= height_) return -1;
+        // One unsigned comparison per axis also catches negative coordinates.
+        if (static_cast<unsigned>(x) >= static_cast<unsigned>(width_) ||
+            static_cast<unsigned>(y) >= static_cast<unsigned>(height_))
+            return -1;
         return static_cast<std::int32_t>(pixels_[static_cast<std::size_t>(y) * width_ + x]);
     }
     void SetPixel(int x, int y, std::uint32_t colour) {

@@ -52,15 +52,18 @@ void Recogniser::CalibrateMiddleRow() {
 ProbeResult Recogniser::EdgeProbe(Point16 p, int dx, int dy, int n) {
     const double k = edgeStrength_ / 12.0;
     const auto greyAtStep = [&](int j) { return GreyAt(p.x + j * dx, p.y + j * dy); };
-    // The three earlier samples are read again for every position: the search never keeps
-    // more than the pixel it looks at.
+    // The three earlier samples are carried along instead of being read again for every
+    // position: the results are identical because a pixel read has no side effect, and the
+    // probe, the innermost loop of the border search, reads each pixel once.
+    if (n < 3) return Probe(p.x + n * dx, p.y + n * dy, false);
+    int g3 = greyAtStep(0), g2 = greyAtStep(1), g1 = greyAtStep(2);
     for (int i = 3; i <= n; ++i) {
         const int g0 = greyAtStep(i);
-        const int g1 = greyAtStep(i - 1);
-        const int g2 = greyAtStep(i - 2);
-        const int g3 = greyAtStep(i - 3);
         if (g0 < g1 - k && g0 < g2 - k - 1 && g0 < g3 - k - 4)
             return Probe(p.x + i * dx, p.y + i * dy, true);
+        g3 = g2;
+        g2 = g1;
+        g1 = g0;
     }
     return Probe(p.x + n * dx, p.y + n * dy, false);
 }
