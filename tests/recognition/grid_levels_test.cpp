@@ -43,6 +43,13 @@ TEST(FlattenShading, HalvesOfOneRowAreNotCorrected) {
         for (int column = 1; column <= 2; ++column) EXPECT_EQ(m.At(column, row), before.At(column, row));
 }
 
+TEST(FlattenShading, CorrectionBeyond16BitsFails) {
+    // Brightest cells -32768, 0, 32767 down the upper half: a slope near 32768 per row,
+    // whose level 3 * slope does not fit 16 bits.
+    DarknessMatrix m = Filled(6, 2, [](int, int row) { return row == 1 ? -32768 : row == 2 ? 0 : row == 3 ? 32767 : 100; });
+    EXPECT_FALSE(FlattenShading(m, 6, 2));
+}
+
 TEST(GridStatistics, MeanDividesByRowsPlusOneTimesColumnsPlusOne) {
     const DarknessMatrix m = Filled(10, 10, [](int column, int row) { return row >= 1 && column >= 1 && row <= 10 && column <= 10 ? 200 : 0; });
     const GridLevels levels = GridStatistics(m, 10, 10);

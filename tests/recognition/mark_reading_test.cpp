@@ -8,6 +8,8 @@
 namespace veltora {
 namespace {
 
+constexpr std::uint32_t Grey(int level) { return static_cast<std::uint32_t>(level) * 0x010101u; }
+
 // White, with a black run on the middle row for full contrast (255 - 0) and a dark disc
 // of radius 10 around (cx, 100).
 Raster DiscImage(int cx) {
@@ -40,6 +42,34 @@ TEST(RefineCentre, MarkLeftOfTheCentrePullsItLeft) {
     const Point16 p = recogniser.RefineCentre({700, 100}, 20);
     EXPECT_EQ(p.x, 692);
     EXPECT_EQ(p.y, 100);
+}
+
+TEST(RefineCentre, NoContrastOnTheMiddleRowGivesNoCentre) {
+    // Dividing by BrightestGrey - DarkestGrey = 0 has no defined result.
+    const Raster uniform(1501, 600, Grey(200));
+    Recogniser recogniser;
+    recogniser.BeginSheet(uniform);
+    recogniser.CalibrateMiddleRow();
+    ASSERT_EQ(recogniser.BrightestGrey(), recogniser.DarkestGrey());
+    recogniser.RefineCentre({700, 100}, 20);
+    EXPECT_TRUE(recogniser.ValueOutOfRange());
+}
+
+TEST(ReadMarks, UniformMiddleRowLeavesTheCellsUnread) {
+    const TemplateModel model = test::SampleTemplate();
+    Recogniser recogniser;
+    ASSERT_TRUE(recogniser.RecogniseSheet(test::DrawSheet(test::SampleSheet(model, {1, 2, 3, 4, 5, 6}, {1}, 150)), model));
+    const std::int16_t cell = recogniser.Darkness().At(3, 2);
+
+    // The frame, corners and grid of that sheet, but a middle row without contrast (1501
+    // wide, so that the last sample x = 1500 still lies inside the image).
+    const Raster uniform(1501, 1754, Grey(200));
+    recogniser.BeginSheet(uniform);
+    recogniser.CalibrateMiddleRow();
+    EXPECT_FALSE(recogniser.ReadMarks(model));
+    EXPECT_FALSE(recogniser.ValueOutOfRange());
+    EXPECT_EQ(recogniser.Darkness().At(3, 2), cell);
+    recogniser.EndSheet();
 }
 
 TEST(Diagnostics, ListEveryQuestionAndDigitCellOfARecognisedSheet) {

@@ -151,5 +151,27 @@ TEST(FollowEdge, ConfirmsAContinuingBorderAndRejectsAShortStroke) {
     EXPECT_EQ(left.x, 50);
 }
 
+TEST(CoarseFind, WalkWithoutASingleStepFindsNothing) {
+    // 4000 wide gives s = 4, and 3 high a vertical walk of Int(3 / 2 / 4) = 0 steps: such a
+    // walk could never leave its start point.
+    const Raster flat(4000, 3, Grey(255));
+    Recogniser recogniser;
+    recogniser.BeginSheet(flat);
+    recogniser.CalibrateMiddleRow();
+    for (const Side side : {Side::kTop, Side::kBottom}) EXPECT_FALSE(recogniser.CoarseFind(side, {2000, 1}).found);
+}
+
+TEST(FollowEdge, PointBeyond16BitCoordinatesMarksTheSheetOutOfRange) {
+    const Raster image(400, 400, Grey(255));
+    Recogniser recogniser;
+    recogniser.BeginSheet(image);
+    recogniser.CalibrateMiddleRow();
+    ASSERT_FALSE(recogniser.ValueOutOfRange());
+    recogniser.FollowEdge({32760, 100}, 0, 1, 30, 20, 0);
+    EXPECT_TRUE(recogniser.ValueOutOfRange());
+    recogniser.BeginSheet(image);  // every sheet starts in range
+    EXPECT_FALSE(recogniser.ValueOutOfRange());
+}
+
 }  // namespace
 }  // namespace veltora
