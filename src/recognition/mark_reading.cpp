@@ -107,7 +107,7 @@ std::int16_t Recogniser::CellMeanGrey(Point16 p) {
     const double limit = cellWidth_ / 5;
     // The offsets accumulate by repeated addition, so rounding may drop the last one. Rows
     // and columns run through the same offsets, so the sample coordinates are rounded once
-    // per row and column rather than once per sample.
+    // per row and column rather than once per sample. Offsets -2..2 steps: at most five.
     std::array<std::int16_t, 5> xs{}, ys{};
     std::size_t offsets = 0;
     for (double d = -cellWidth_ / 5; d <= limit && offsets < xs.size(); d += step, ++offsets) {
