@@ -3,11 +3,11 @@
 # Idempotent: packages already present are skipped; sudo is used only when not root.
 set -eu
 
-PACKAGES="build-essential cmake ninja-build ccache pkg-config git
-qt6-base-dev qt6-multimedia-dev libqt6svg6-dev
+# (scripts/make-sounds.sh, run by hand to remake the shipped sounds, also needs espeak-ng and sox.)
+PACKAGES="build-essential cmake ninja-build ccache pkg-config
+qt6-base-dev qt6-multimedia-dev
 libjpeg62-turbo-dev libpng-dev libxlsxwriter-dev libzip-dev libpugixml-dev
-libsane-dev sane-utils libgtest-dev libgmock-dev libbenchmark-dev
-espeak-ng sox unzip"
+libsane-dev sane-utils libgtest-dev libgmock-dev libbenchmark-dev"
 
 missing=""
 for p in $PACKAGES; do
