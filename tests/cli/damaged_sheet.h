@@ -25,13 +25,13 @@ struct SheetDamage {
     int jpegQuality = 0;  // 0: not compressed
 };
 
-// `spec` with `answers` and the first digits of `digits` (as many as the template's
+// `design` with `answers` and the first digits of `digits` (as many as the template's
 // examinee number has) marked; returns that number, or nothing with `error` set.
-std::optional<std::string> MarkSheet(SheetSpec& spec, const std::vector<std::string>& answers,
+std::optional<std::string> MarkSheet(SheetSpec& design, const std::vector<std::string>& answers,
                                      std::string_view digits, std::string& error);
 
-// The rendered sheet of `spec` with the effects applied in the order they happen to a
+// The rendered sheet of `design` with the effects applied in the order they happen to a
 // real sheet.
-QImage DamagedSheet(const SheetSpec& spec, const SheetDamage& damage);
+QImage DamagedSheet(const SheetSpec& design, const SheetDamage& damage);
 
 }  // namespace veltora::test

@@ -62,20 +62,20 @@ TEST_P(RenderedSheetDecision, EveryAnswerIsDecidedAsMarked) {
     const auto& [templateName, condition] = GetParam();
     const AppContext context(test::AssembledHome());
     std::string error;
-    std::optional<SheetSpec> spec = MakeSheetSpec(context, templateName, error);
-    ASSERT_TRUE(spec) << error;
-    spec->dpi = condition.dpi;
-    const std::vector<std::string> answers = RandomAnswers(spec->model, 29);
-    const std::optional<std::string> number = test::MarkSheet(*spec, answers, "2718281828", error);
+    std::optional<SheetSpec> design = MakeSheetSpec(context, templateName, error);
+    ASSERT_TRUE(design) << error;
+    design->dpi = condition.dpi;
+    const std::vector<std::string> answers = RandomAnswers(design->model, 29);
+    const std::optional<std::string> number = test::MarkSheet(*design, answers, "2718281828", error);
     ASSERT_TRUE(number) << error;
 
     Recogniser recogniser;
-    const bool recognised = recogniser.RecogniseSheet(ToRaster(test::DamagedSheet(*spec, condition.damage)), spec->model);
-    ASSERT_TRUE(recognised) << FormatDiagnostics(Diagnose(recogniser, spec->model));
+    const bool recognised = recogniser.RecogniseSheet(ToRaster(test::DamagedSheet(*design, condition.damage)), design->model);
+    ASSERT_TRUE(recognised) << FormatDiagnostics(Diagnose(recogniser, design->model));
     EXPECT_EQ(recogniser.Orientation(), condition.orientation);
     EXPECT_EQ(recogniser.LastExamineeNo(), *number);
-    for (int q = 1; q <= spec->model.questionsTotal; ++q)
-        EXPECT_EQ(DecideAnswer(spec->model, q, recogniser.Darkness(), recogniser.Levels()), answers[static_cast<std::size_t>(q - 1)])
+    for (int q = 1; q <= design->model.questionsTotal; ++q)
+        EXPECT_EQ(DecideAnswer(design->model, q, recogniser.Darkness(), recogniser.Levels()), answers[static_cast<std::size_t>(q - 1)])
             << "question " << q;
 }
 

@@ -39,29 +39,29 @@ TEST_P(RenderedSheetReads, NumberAndMarksComeBack) {
     const auto& [templateName, condition] = GetParam();
     const AppContext context(test::AssembledHome());
     std::string error;
-    auto spec = MakeSheetSpec(context, templateName, error);
-    ASSERT_TRUE(spec) << error;
+    auto design = MakeSheetSpec(context, templateName, error);
+    ASSERT_TRUE(design) << error;
 
     std::mt19937 random(11);
     std::vector<std::string> answers;
-    for (int q = 1; q <= spec->model.questionsTotal; ++q) {
-        const int fills = spec->model.questions[q].fills;
+    for (int q = 1; q <= design->model.questionsTotal; ++q) {
+        const int fills = design->model.questions[q].fills;
         const int option = static_cast<int>(random() % (fills + 1));  // fills: left blank
-        answers.push_back(option < fills ? spec->model.returnTable[1][option + 1] : "");
+        answers.push_back(option < fills ? design->model.returnTable[1][option + 1] : "");
     }
-    const std::optional<std::string> number = test::MarkSheet(*spec, answers, "3141592653", error);
+    const std::optional<std::string> number = test::MarkSheet(*design, answers, "3141592653", error);
     ASSERT_TRUE(number) << error;
 
     Recogniser recogniser;
-    ASSERT_TRUE(recogniser.RecogniseSheet(ToRaster(test::DamagedSheet(*spec, condition.damage)), spec->model));
+    ASSERT_TRUE(recogniser.RecogniseSheet(ToRaster(test::DamagedSheet(*design, condition.damage)), design->model));
     EXPECT_EQ(recogniser.LastExamineeNo(), *number);
     const DarknessMatrix& darkness = recogniser.Darkness();
-    for (int q = 1; q <= spec->model.questionsTotal; ++q) {
-        const ItemLayout& item = spec->model.questions[q];
+    for (int q = 1; q <= design->model.questionsTotal; ++q) {
+        const ItemLayout& item = design->model.questions[q];
         int darkestBlank = 255, lightestFilled = 0;
         for (int k = 0; k < item.fills; ++k) {
             const int grey = item.orientation == 1 ? darkness.At(item.x, item.y + k) : darkness.At(item.x + k, item.y);
-            if (answers[q - 1] == spec->model.returnTable[1][k + 1]) lightestFilled = std::max(lightestFilled, grey);
+            if (answers[q - 1] == design->model.returnTable[1][k + 1]) lightestFilled = std::max(lightestFilled, grey);
             else darkestBlank = std::min(darkestBlank, grey);
         }
         EXPECT_GT(darkestBlank - lightestFilled, 60) << "question " << q;

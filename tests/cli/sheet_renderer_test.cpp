@@ -41,9 +41,9 @@ protected:
     void SetUp() override {
         test::EnsureGuiApplication();
         std::string error;
-        auto spec = MakeSheetSpec(context_, GetParam(), error);
-        ASSERT_TRUE(spec) << error;
-        spec_ = *spec;
+        auto design = MakeSheetSpec(context_, GetParam(), error);
+        ASSERT_TRUE(design) << error;
+        spec_ = *design;
     }
     double Window() const { return 0.2 * spec_.layout.pitchX * spec_.dpi / 25.4; }
 
@@ -116,9 +116,9 @@ protected:
     void SetUp() override {
         test::EnsureGuiApplication();
         std::string error;
-        auto spec = MakeSheetSpec(context_, "XuanZe60_KaoHao8", error);
-        ASSERT_TRUE(spec) << error;
-        spec_ = *spec;
+        auto design = MakeSheetSpec(context_, "XuanZe60_KaoHao8", error);
+        ASSERT_TRUE(design) << error;
+        spec_ = *design;
     }
     AppContext context_{test::AssembledHome()};
     SheetSpec spec_;

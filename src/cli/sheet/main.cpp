@@ -189,23 +189,23 @@ int Run(int argc, char** argv) {
         }
 
     const AppContext context(FindProgramFolder(argc, argv));
-    auto spec = MakeSheetSpec(context, options->text.at("--template"), error);
-    if (!spec) {
+    auto design = MakeSheetSpec(context, options->text.at("--template"), error);
+    if (!design) {
         std::cerr << "veltora-sheet: " << error << "\n";
         return 1;
     }
-    spec->dpi = options->Number("--dpi", 150);
-    spec->fillShare = options->Number("--fill", 0.9);
-    spec->seed = static_cast<std::uint32_t>(options->Number("--seed", 1));
+    design->dpi = options->Number("--dpi", 150);
+    design->fillShare = options->Number("--fill", 0.9);
+    design->seed = static_cast<std::uint32_t>(options->Number("--seed", 1));
     const auto answers = options->text.find("--answers");
     const auto examinee = options->text.find("--examinee");
-    if ((answers != options->text.end() && !MarkAnswers(*spec, SplitAnswers(answers->second), error)) ||
-        (examinee != options->text.end() && !MarkExamineeNumber(*spec, examinee->second, error))) {
+    if ((answers != options->text.end() && !MarkAnswers(*design, SplitAnswers(answers->second), error)) ||
+        (examinee != options->text.end() && !MarkExamineeNumber(*design, examinee->second, error))) {
         std::cerr << "veltora-sheet: " << error << "\n";
         return 1;
     }
 
-    const bool written = pdf ? WriteSheetPdf(*spec, out) : SaveImage(Degrade(RenderSheet(*spec), *options), out, *options, error);
+    const bool written = pdf ? WriteSheetPdf(*design, out) : SaveImage(Degrade(RenderSheet(*design), *options), out, *options, error);
     if (!written) {
         std::cerr << "veltora-sheet: " << (error.empty() ? "cannot write " + out.string() : error) << "\n";
         return 1;

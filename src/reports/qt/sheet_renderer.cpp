@@ -42,8 +42,8 @@ GridCell ItemCell(const ItemLayout& item, int position) {
 // Millimetres on the paper to the painter's device units.
 class Canvas {
 public:
-    Canvas(QPainter& painter, const SheetSpec& spec, double dotsPerInch)
-        : painter_(painter), spec_(spec), scale_(dotsPerInch / kMmPerInch) {}
+    Canvas(QPainter& painter, const SheetSpec& design, double dotsPerInch)
+        : painter_(painter), spec_(design), scale_(dotsPerInch / kMmPerInch) {}
 
     QPainter& Painter() { return painter_; }
     const SheetSpec& Spec() const { return spec_; }
@@ -79,51 +79,51 @@ private:
 };
 
 void DrawFrame(Canvas& canvas) {
-    const SheetSpec& spec = canvas.Spec();
-    const RectMm inner = FrameInnerMm(spec.layout, spec.model);
-    const double t = spec.layout.frameThickness;
+    const SheetSpec& design = canvas.Spec();
+    const RectMm inner = FrameInnerMm(design.layout, design.model);
+    const double t = design.layout.frameThickness;
     QPainterPath frame;
     frame.setFillRule(Qt::OddEvenFill);
     frame.addRect(QRectF(canvas.Point(inner.left - t, inner.top - t), canvas.Point(inner.right + t, inner.bottom + t)));
     frame.addRect(QRectF(canvas.Point(inner.left, inner.top), canvas.Point(inner.right, inner.bottom)));
-    const QColor ink = Ink(spec.layout.frameInk);
+    const QColor ink = Ink(design.layout.frameInk);
     canvas.Painter().fillPath(frame, ink);
 
     // The orientation mark touches the frame in its inner top-right corner.
-    const double mark = spec.layout.markSize;
+    const double mark = design.layout.markSize;
     canvas.Painter().fillRect(QRectF(canvas.Point(inner.right - mark, inner.top), canvas.Point(inner.right, inner.top + mark)),
                               ink);
 
-    const double side = spec.layout.calibrationSize * std::min(spec.layout.pitchX, spec.layout.pitchY);
-    const QPointF centre = canvas.Centre({spec.layout.calibrationColumn, spec.layout.calibrationRow});
+    const double side = design.layout.calibrationSize * std::min(design.layout.pitchX, design.layout.pitchY);
+    const QPointF centre = canvas.Centre({design.layout.calibrationColumn, design.layout.calibrationRow});
     const double half = canvas.Length(side) / 2;
     canvas.Painter().fillRect(QRectF(centre.x() - half, centre.y() - half, 2 * half, 2 * half), ink);
 }
 
 void DrawBubble(Canvas& canvas, GridCell cell, const QString& letter) {
-    const SheetSpec& spec = canvas.Spec();
+    const SheetSpec& design = canvas.Spec();
     const QSizeF pitch = canvas.Pitch();
     const double outline = kOutlineShare * std::min(pitch.width(), pitch.height());
-    const QSizeF size = pitch * spec.layout.bubbleSize;
+    const QSizeF size = pitch * design.layout.bubbleSize;
     const QPointF centre = canvas.Centre(cell);
     QPainter& painter = canvas.Painter();
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Ink(spec.layout.bubbleInk), outline));
+    painter.setPen(QPen(Ink(design.layout.bubbleInk), outline));
     painter.drawEllipse(centre, size.width() / 2 - outline / 2, size.height() / 2 - outline / 2);
     if (!letter.isEmpty()) {
-        const double heightMm = kLetterShare * spec.layout.bubbleSize * std::min(spec.layout.pitchX, spec.layout.pitchY);
-        canvas.Text(letter, centre, heightMm, Ink(spec.layout.letterInk));
+        const double heightMm = kLetterShare * design.layout.bubbleSize * std::min(design.layout.pitchX, design.layout.pitchY);
+        canvas.Text(letter, centre, heightMm, Ink(design.layout.letterInk));
     }
 }
 
 void DrawQuestions(Canvas& canvas) {
-    const SheetSpec& spec = canvas.Spec();
-    const TemplateModel& model = spec.model;
-    const double numberHeight = kNumberShare * std::min(spec.layout.pitchX, spec.layout.pitchY);
+    const SheetSpec& design = canvas.Spec();
+    const TemplateModel& model = design.model;
+    const double numberHeight = kNumberShare * std::min(design.layout.pitchX, design.layout.pitchY);
     for (int q = 1; q <= model.questionsTotal; ++q) {
         const ItemLayout& item = model.questions[q];
         canvas.Text(QString::fromStdString(model.questionNames[q]), canvas.Centre(ItemCell(item, -1)), numberHeight,
-                    Ink(spec.layout.numberInk), true);
+                    Ink(design.layout.numberInk), true);
         for (int k = 1; k <= item.fills; ++k)
             DrawBubble(canvas, ItemCell(item, k - 1),
                        QString::fromStdString(Trimmed(model.returnTable[item.returnSet][k])));
@@ -131,8 +131,8 @@ void DrawQuestions(Canvas& canvas) {
 }
 
 void DrawExamineeBlock(Canvas& canvas) {
-    const SheetSpec& spec = canvas.Spec();
-    const TemplateModel& model = spec.model;
+    const SheetSpec& design = canvas.Spec();
+    const TemplateModel& model = design.model;
     if (model.idDigitNumber < 1) return;
     // The bubbles stay unlabelled: printed digits inside them would make a blank digit read
     // as filled. The digits are printed once beside the first column instead.
@@ -142,62 +142,62 @@ void DrawExamineeBlock(Canvas& canvas) {
     ItemLayout labels = first;
     if (first.orientation == 1) --labels.x;
     else --labels.y;
-    const double height = kNumberShare * std::min(spec.layout.pitchX, spec.layout.pitchY);
+    const double height = kNumberShare * std::min(design.layout.pitchX, design.layout.pitchY);
     for (int k = 0; k < kIdDigitCells; ++k)
         canvas.Text(QString::fromStdString(Trimmed(model.returnTable[first.returnSet][k + 1])),
-                    canvas.Centre(ItemCell(labels, k)), height, Ink(spec.layout.numberInk), true);
+                    canvas.Centre(ItemCell(labels, k)), height, Ink(design.layout.numberInk), true);
 
     // The caption stands above the block's top row, outside the frame when the block is inside.
     const int topRow = std::min<int>(first.y, 1);
-    const PointMm topLeft = CellCentreMm(spec.layout, labels.x, topRow);
-    const double aboveFrame = spec.layout.gridTop - spec.layout.frameThickness - 1.5;
-    const double captionY = topRow >= 1 ? aboveFrame : topLeft.y - spec.layout.pitchY / 2 - 1.5;
-    canvas.LeftText(QStringLiteral("Examinee No. / KaoHao"), canvas.Point(topLeft.x - spec.layout.pitchX / 2, captionY),
-                    kLabelHeight, Ink(spec.layout.frameInk));
+    const PointMm topLeft = CellCentreMm(design.layout, labels.x, topRow);
+    const double aboveFrame = design.layout.gridTop - design.layout.frameThickness - 1.5;
+    const double captionY = topRow >= 1 ? aboveFrame : topLeft.y - design.layout.pitchY / 2 - 1.5;
+    canvas.LeftText(QStringLiteral("Examinee No. / KaoHao"), canvas.Point(topLeft.x - design.layout.pitchX / 2, captionY),
+                    kLabelHeight, Ink(design.layout.frameInk));
 }
 
 void DrawHeading(Canvas& canvas) {
-    const SheetSpec& spec = canvas.Spec();
-    const double centreX = spec.layout.paperWidth / 2;
-    canvas.Text(QString::fromStdString(spec.layout.title), canvas.Point(centreX, 15), kTitleHeight, Qt::black, true);
+    const SheetSpec& design = canvas.Spec();
+    const double centreX = design.layout.paperWidth / 2;
+    canvas.Text(QString::fromStdString(design.layout.title), canvas.Point(centreX, 15), kTitleHeight, Qt::black, true);
     canvas.Text(QStringLiteral("Use a soft pencil and fill each chosen bubble completely."), canvas.Point(centreX, 22),
                 kLabelHeight, Qt::black);
 }
 
-void DrawSheet(QPainter& painter, const SheetSpec& spec, double dotsPerInch) {
+void DrawSheet(QPainter& painter, const SheetSpec& design, double dotsPerInch) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    Canvas canvas(painter, spec, dotsPerInch);
+    Canvas canvas(painter, design, dotsPerInch);
     DrawHeading(canvas);
     DrawFrame(canvas);
     DrawQuestions(canvas);
     DrawExamineeBlock(canvas);
 
-    PencilMarker marker(spec.seed);
-    const QSizeF bubble = canvas.Pitch() * spec.layout.bubbleSize;
-    for (const GridCell& cell : spec.marks) marker.Fill(painter, canvas.Centre(cell), bubble, spec.fillShare);
+    PencilMarker marker(design.seed);
+    const QSizeF bubble = canvas.Pitch() * design.layout.bubbleSize;
+    for (const GridCell& cell : design.marks) marker.Fill(painter, canvas.Centre(cell), bubble, design.fillShare);
 }
 
 }  // namespace
 
 std::optional<SheetSpec> MakeSheetSpec(const AppContext& context, std::string_view name, std::string& error) {
-    SheetSpec spec;
-    if (!LoadTemplate(context, name, spec.model)) {
+    SheetSpec design;
+    if (!LoadTemplate(context, name, design.model)) {
         error = "no template named \"" + Trimmed(name) + "\" in " + context.Path("DaTiKa").string();
         return std::nullopt;
     }
-    const std::vector<std::string> problems = ValidateTemplate(spec.model);
+    const std::vector<std::string> problems = ValidateTemplate(design.model);
     if (!problems.empty()) {
         error = "template \"" + Trimmed(name) + "\" is unusable: " + problems.front();
         return std::nullopt;
     }
-    auto layout = LoadPrintLayout(context, name, spec.model, error);
+    auto layout = LoadPrintLayout(context, name, design.model, error);
     if (!layout) {
         error = "template \"" + Trimmed(name) + "\" cannot be printed: " + error;
         return std::nullopt;
     }
-    spec.layout = *layout;
-    return spec;
+    design.layout = *layout;
+    return design;
 }
 
 std::vector<std::string> SplitAnswers(std::string_view text) {
@@ -211,8 +211,8 @@ std::vector<std::string> SplitAnswers(std::string_view text) {
     }
 }
 
-bool MarkAnswers(SheetSpec& spec, const std::vector<std::string>& answers, std::string& error) {
-    const TemplateModel& model = spec.model;
+bool MarkAnswers(SheetSpec& design, const std::vector<std::string>& answers, std::string& error) {
+    const TemplateModel& model = design.model;
     if (answers.size() > static_cast<std::size_t>(std::max<int>(model.questionsTotal, 0))) {
         error = std::to_string(answers.size()) + " answers given, but the template has " +
                 std::to_string(model.questionsTotal) + " questions";
@@ -237,12 +237,12 @@ bool MarkAnswers(SheetSpec& spec, const std::vector<std::string>& answers, std::
             marks.push_back(ItemCell(item, option - 1));
         }
     }
-    spec.marks.insert(spec.marks.end(), marks.begin(), marks.end());
+    design.marks.insert(design.marks.end(), marks.begin(), marks.end());
     return true;
 }
 
-bool MarkExamineeNumber(SheetSpec& spec, std::string_view number, std::string& error) {
-    const TemplateModel& model = spec.model;
+bool MarkExamineeNumber(SheetSpec& design, std::string_view number, std::string& error) {
+    const TemplateModel& model = design.model;
     if (number.size() > static_cast<std::size_t>(std::max<int>(model.idDigitNumber, 0))) {
         error = "examinee number \"" + std::string(number) + "\" has more digits than the template's " +
                 std::to_string(model.idDigitNumber);
@@ -262,43 +262,43 @@ bool MarkExamineeNumber(SheetSpec& spec, std::string_view number, std::string& e
         }
         marks.push_back(ItemCell(digit, cell));
     }
-    spec.marks.insert(spec.marks.end(), marks.begin(), marks.end());
+    design.marks.insert(design.marks.end(), marks.begin(), marks.end());
     return true;
 }
 
-QSize SheetPixelSize(const SheetSpec& spec) {
-    const double scale = spec.dpi / kMmPerInch;
-    return {static_cast<int>(std::lround(spec.layout.paperWidth * scale)),
-            static_cast<int>(std::lround(spec.layout.paperHeight * scale))};
+QSize SheetPixelSize(const SheetSpec& design) {
+    const double scale = design.dpi / kMmPerInch;
+    return {static_cast<int>(std::lround(design.layout.paperWidth * scale)),
+            static_cast<int>(std::lround(design.layout.paperHeight * scale))};
 }
 
-QPointF CellCentrePixels(const SheetSpec& spec, GridCell cell) {
-    const PointMm centre = CellCentreMm(spec.layout, cell.column, cell.row);
-    const double scale = spec.dpi / kMmPerInch;
+QPointF CellCentrePixels(const SheetSpec& design, GridCell cell) {
+    const PointMm centre = CellCentreMm(design.layout, cell.column, cell.row);
+    const double scale = design.dpi / kMmPerInch;
     return {centre.x * scale, centre.y * scale};
 }
 
-QImage RenderSheet(const SheetSpec& spec) {
-    QImage image(SheetPixelSize(spec), QImage::Format_RGB32);
+QImage RenderSheet(const SheetSpec& design) {
+    QImage image(SheetPixelSize(design), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    DrawSheet(painter, spec, spec.dpi);
+    DrawSheet(painter, design, design.dpi);
     return image;
 }
 
-bool WriteSheetPdf(const SheetSpec& spec, const std::filesystem::path& file) {
+bool WriteSheetPdf(const SheetSpec& design, const std::filesystem::path& file) {
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setResolution(static_cast<int>(kPdfResolution));
-        writer.setPageSize(QPageSize(QSizeF(spec.layout.paperWidth, spec.layout.paperHeight), QPageSize::Millimeter));
+        writer.setPageSize(QPageSize(QSizeF(design.layout.paperWidth, design.layout.paperHeight), QPageSize::Millimeter));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setTitle(QString::fromStdString(spec.layout.title));
+        writer.setTitle(QString::fromStdString(design.layout.title));
         QPainter painter(&writer);
         if (!painter.isActive()) return false;
-        DrawSheet(painter, spec, kPdfResolution);
+        DrawSheet(painter, design, kPdfResolution);
     }
     return WriteFileAtomically(file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }

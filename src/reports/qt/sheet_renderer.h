@@ -37,26 +37,26 @@ std::optional<SheetSpec> MakeSheetSpec(const AppContext& context, std::string_vi
 
 // Marks the bubbles of `answers` (element i for question i + 1; each letter is looked up in
 // the question's return set without regard to case; "" leaves a question blank). False,
-// with `error` set and `spec` unchanged, for an unknown letter or too many answers.
-bool MarkAnswers(SheetSpec& spec, const std::vector<std::string>& answers, std::string& error);
+// with `error` set and `design` unchanged, for an unknown letter or too many answers.
+bool MarkAnswers(SheetSpec& design, const std::vector<std::string>& answers, std::string& error);
 
 // Marks one cell per digit of `number` in the examinee-number block. False, with `error`
-// set and `spec` unchanged, when the template has fewer digits or a character is no digit.
-bool MarkExamineeNumber(SheetSpec& spec, std::string_view number, std::string& error);
+// set and `design` unchanged, when the template has fewer digits or a character is no digit.
+bool MarkExamineeNumber(SheetSpec& design, std::string_view number, std::string& error);
 
 // "A,BC,,D" -> {"A", "BC", "", "D"}.
 std::vector<std::string> SplitAnswers(std::string_view text);
 
 // Size of the rendered image in pixels.
-QSize SheetPixelSize(const SheetSpec& spec);
+QSize SheetPixelSize(const SheetSpec& design);
 
 // Centre of a cell in image pixels of the rendered (unturned) sheet.
-QPointF CellCentrePixels(const SheetSpec& spec, GridCell cell);
+QPointF CellCentrePixels(const SheetSpec& design, GridCell cell);
 
-// The sheet as an RGB image at spec.dpi. Needs a QGuiApplication (fonts).
-QImage RenderSheet(const SheetSpec& spec);
+// The sheet as an RGB image at design.dpi. Needs a QGuiApplication (fonts).
+QImage RenderSheet(const SheetSpec& design);
 
 // The sheet as a one-page vector PDF of the paper's size; false when it cannot be written.
-bool WriteSheetPdf(const SheetSpec& spec, const std::filesystem::path& file);
+bool WriteSheetPdf(const SheetSpec& design, const std::filesystem::path& file);
 
 }  // namespace veltora
