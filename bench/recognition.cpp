@@ -3,7 +3,6 @@
 // "vs_decode" is reading / decode processor time; the goal is at most 0.1: recognition
 // reads single pixels only.
 #include <benchmark/benchmark.h>
-#include <jpeglib.h>
 
 #include <ctime>
 #include <cstdlib>
@@ -13,42 +12,12 @@
 #include "recognition/image_file.h"
 #include "recognition/recogniser.h"
 #include "scoring/workspace.h"
+#include "sources/jpeg_save.h"
 #include "synthetic_sheet.h"
 #include "workflow/read_sheet.h"
 
 namespace veltora {
 namespace {
-
-// Baseline JPEG (quality 85) of the raster, written with libjpeg-turbo.
-std::vector<std::uint8_t> EncodeJpeg(const Raster& image) {
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = static_cast<JDIMENSION>(image.Width());
-    info.image_height = static_cast<JDIMENSION>(image.Height());
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 85, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<unsigned char> row(static_cast<std::size_t>(image.Width()) * 3);
-    while (info.next_scanline < info.image_height) {
-        const std::uint32_t* pixels = image.Row(static_cast<int>(info.next_scanline));
-        for (int x = 0; x < image.Width(); ++x)
-            for (int c = 0; c < 3; ++c) row[static_cast<std::size_t>(3 * x + c)] = static_cast<unsigned char>(pixels[x] >> (8 * c));
-        JSAMPROW rows[] = {row.data()};
-        jpeg_write_scanlines(&info, rows, 1);
-    }
-    jpeg_finish_compress(&info);
-    std::vector<std::uint8_t> bytes(buffer, buffer + size);
-    jpeg_destroy_compress(&info);
-    std::free(buffer);
-    return bytes;
-}
 
 // Processor time of this process: the machine is shared, so wall time says little.
 double CpuSeconds() {
@@ -77,7 +46,7 @@ void RecognitionVsDecode(benchmark::State& state) {
     std::vector<int> answers;
     for (int q = 1; q <= model.questionsTotal; ++q) answers.push_back(1 << (q % 4));
     const std::vector<std::uint8_t> jpeg =
-        EncodeJpeg(test::DrawSheet(test::SampleSheet(model, {3, 0, 7, 1, 9, 4}, answers, dpi)));
+        EncodeJpegSystem(test::DrawSheet(test::SampleSheet(model, {3, 0, 7, 1, 9, 4}, answers, dpi)), 85);
     Workspace ws = MarkingWorkspace(model);
     Recogniser recogniser;
     double decodeSeconds = 0;

@@ -66,7 +66,7 @@ void Compress(CompressState& s, const Raster& picture, int quality) {
 
 }  // namespace
 
-void SaveJpegSystem(const Raster& picture, const std::filesystem::path& file, int quality) {
+std::vector<std::uint8_t> EncodeJpegSystem(const Raster& picture, int quality) {
     auto state = std::make_unique<CompressState>();
     CompressState& s = *state;
     s.info.err = jpeg_std_error(&s.errors.base);
@@ -77,7 +77,12 @@ void SaveJpegSystem(const Raster& picture, const std::filesystem::path& file, in
     }
     jpeg_create_compress(&s.info);
     Compress(s, picture, quality);
-    if (!WriteFileBytes(file, std::span<const std::uint8_t>(s.buffer, s.size))) {
+    return {s.buffer, s.buffer + s.size};
+}
+
+void SaveJpegSystem(const Raster& picture, const std::filesystem::path& file, int quality) {
+    const std::vector<std::uint8_t> bytes = EncodeJpegSystem(picture, quality);
+    if (!WriteFileBytes(file, bytes)) {
         const int status = errno != 0 ? errno : 1;
         throw JpegError(kJpegErrorSystemEncoder, kSystemFailure + std::to_string(status));
     }

@@ -43,17 +43,17 @@ GridCell ItemCell(const ItemLayout& item, int position) {
 class Canvas {
 public:
     Canvas(QPainter& painter, const SheetSpec& design, double dotsPerInch)
-        : painter_(painter), spec_(design), scale_(dotsPerInch / kMmPerInch) {}
+        : painter_(painter), design_(design), scale_(dotsPerInch / kMmPerInch) {}
 
     QPainter& Painter() { return painter_; }
-    const SheetSpec& Spec() const { return spec_; }
+    const SheetSpec& Design() const { return design_; }
     double Length(double mm) const { return mm * scale_; }
     QPointF Point(double xMm, double yMm) const { return {xMm * scale_, yMm * scale_}; }
     QPointF Centre(GridCell cell) const {
-        const PointMm centre = CellCentreMm(spec_.layout, cell.column, cell.row);
+        const PointMm centre = CellCentreMm(design_.layout, cell.column, cell.row);
         return Point(centre.x, centre.y);
     }
-    QSizeF Pitch() const { return {Length(spec_.layout.pitchX), Length(spec_.layout.pitchY)}; }
+    QSizeF Pitch() const { return {Length(design_.layout.pitchX), Length(design_.layout.pitchY)}; }
 
     void Text(const QString& text, QPointF centre, double heightMm, const QColor& colour, bool bold = false) {
         QFont font(QStringLiteral("DejaVu Sans"));
@@ -74,12 +74,12 @@ public:
 
 private:
     QPainter& painter_;
-    const SheetSpec& spec_;
+    const SheetSpec& design_;
     double scale_;
 };
 
 void DrawFrame(Canvas& canvas) {
-    const SheetSpec& design = canvas.Spec();
+    const SheetSpec& design = canvas.Design();
     const RectMm inner = FrameInnerMm(design.layout, design.model);
     const double t = design.layout.frameThickness;
     QPainterPath frame;
@@ -101,7 +101,7 @@ void DrawFrame(Canvas& canvas) {
 }
 
 void DrawBubble(Canvas& canvas, GridCell cell, const QString& letter) {
-    const SheetSpec& design = canvas.Spec();
+    const SheetSpec& design = canvas.Design();
     const QSizeF pitch = canvas.Pitch();
     const double outline = kOutlineShare * std::min(pitch.width(), pitch.height());
     const QSizeF size = pitch * design.layout.bubbleSize;
@@ -117,7 +117,7 @@ void DrawBubble(Canvas& canvas, GridCell cell, const QString& letter) {
 }
 
 void DrawQuestions(Canvas& canvas) {
-    const SheetSpec& design = canvas.Spec();
+    const SheetSpec& design = canvas.Design();
     const TemplateModel& model = design.model;
     const double numberHeight = kNumberShare * std::min(design.layout.pitchX, design.layout.pitchY);
     for (int q = 1; q <= model.questionsTotal; ++q) {
@@ -131,7 +131,7 @@ void DrawQuestions(Canvas& canvas) {
 }
 
 void DrawExamineeBlock(Canvas& canvas) {
-    const SheetSpec& design = canvas.Spec();
+    const SheetSpec& design = canvas.Design();
     const TemplateModel& model = design.model;
     if (model.idDigitNumber < 1) return;
     // The bubbles stay unlabelled: printed digits inside them would make a blank digit read
@@ -157,7 +157,7 @@ void DrawExamineeBlock(Canvas& canvas) {
 }
 
 void DrawHeading(Canvas& canvas) {
-    const SheetSpec& design = canvas.Spec();
+    const SheetSpec& design = canvas.Design();
     const double centreX = design.layout.paperWidth / 2;
     canvas.Text(QString::fromStdString(design.layout.title), canvas.Point(centreX, 15), kTitleHeight, Qt::black, true);
     canvas.Text(QStringLiteral("Use a soft pencil and fill each chosen bubble completely."), canvas.Point(centreX, 22),
