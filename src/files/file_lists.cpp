@@ -1,5 +1,6 @@
 #include "files/file_lists.h"
 
+#include <optional>
 #include <string>
 
 #include "app/profile.h"
@@ -25,9 +26,9 @@ FileList ListWithBlank(const AppContext& ctx, std::string_view folder, std::stri
 FileList TemplateList(const AppContext& ctx) {
     FileList list;
     for (auto& name : ListFiles(ctx.Path(kTemplateFolder), kTemplateExtension)) {
-        const std::size_t at = FindIgnoringCase(name, kTemplateExtension);
+        std::string base = BaseNameOf(name, kTemplateExtension);
         // A file named only ".DTK" keeps its whole name rather than an empty one.
-        list.entries.push_back(at > 0 ? name.substr(0, at) : std::move(name));
+        list.entries.push_back(base.empty() ? std::move(name) : std::move(base));
     }
     return list;
 }
@@ -46,6 +47,12 @@ int RememberedPosition(const std::string& value, const FileList& list) {
 const std::string& FileList::SelectedEntry() const {
     static const std::string none;
     return HasSelection() ? entries[static_cast<std::size_t>(selected)] : none;
+}
+
+bool FileList::Select(int position) {
+    if (position < 0 || position >= static_cast<int>(entries.size())) return false;
+    selected = position;
+    return true;
 }
 
 int FileList::Add(std::string entry) {
@@ -67,14 +74,14 @@ FileLists FillFileLists(const AppContext& ctx) {
     lists.templates = TemplateList(ctx);
 
     // A user settings file without a paper position (first start) defers to the defaults.
-    auto settings = ctx.RegFile();
-    std::string paperValue = ReadProfile(kUserSection, kPaperKey, settings);
+    ProfileFile settings(ctx.RegFile());
+    std::string paperValue = settings.Read(kUserSection, kPaperKey);
     if (TextToNumber(paperValue) == 0) {
-        settings = ctx.SysFile();
-        paperValue = ReadProfile(kUserSection, kPaperKey, settings);
+        settings = ProfileFile(ctx.SysFile());
+        paperValue = settings.Read(kUserSection, kPaperKey);
     }
     lists.papers.selected = RememberedPosition(paperValue, lists.papers);
-    lists.rosters.selected = RememberedPosition(ReadProfile(kUserSection, kRosterKey, settings), lists.rosters);
+    lists.rosters.selected = RememberedPosition(settings.Read(kUserSection, kRosterKey), lists.rosters);
 
     lists.scoreSets = ListWithBlank(ctx, kScoreFolder, kScoreSetExtension);
     lists.scoreSets.selected = 0;
@@ -82,10 +89,11 @@ FileLists FillFileLists(const AppContext& ctx) {
 }
 
 bool SaveListPositions(const AppContext& ctx, const FileLists& lists) {
-    const auto settings = ctx.RegFile();
-    const bool paperSaved = WriteProfile(kUserSection, kPaperKey, std::to_string(lists.papers.selected), settings);
-    const bool rosterSaved = WriteProfile(kUserSection, kRosterKey, std::to_string(lists.rosters.selected), settings);
-    return paperSaved && rosterSaved;
+    // Both positions go into one rewrite of the file.
+    const auto file = ctx.RegFile();
+    std::optional<ProfileFile> settings = ProfileFile::Load(file);
+    return settings && settings->Write(kUserSection, kPaperKey, std::to_string(lists.papers.selected)) &&
+           settings->Write(kUserSection, kRosterKey, std::to_string(lists.rosters.selected)) && settings->Save(file);
 }
 
 }  // namespace veltora

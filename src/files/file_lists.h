@@ -28,6 +28,8 @@ struct FileList {
 
     bool HasSelection() const { return selected >= 0 && selected < static_cast<int>(entries.size()); }
     const std::string& SelectedEntry() const;  // "" without a selection
+    // Selects the entry at `position`; false, the selection unchanged, when there is none.
+    bool Select(int position);
     // Adds `entry` at the end and returns its position.
     int Add(std::string entry);
     // Removes the entry at `position`, selects entry 0 and returns true; false when out of range.

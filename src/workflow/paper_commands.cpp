@@ -29,8 +29,7 @@ StoredDocument PaperDocument(Workspace& ws, const AppContext& ctx, FileList& pap
 }  // namespace
 
 bool ChoosePaper(Workspace& ws, const AppContext& ctx, FileList& papers, int position) {
-    if (position < 0 || position >= static_cast<int>(papers.entries.size())) return false;
-    papers.selected = position;
+    if (!papers.Select(position)) return false;
     if (position == 0) {
         ws.BlankPaper();
         return true;

@@ -23,8 +23,7 @@ StoredDocument RosterDocument(Workspace& ws, const AppContext& ctx, FileList& ro
 }  // namespace
 
 bool ChooseRoster(Workspace& ws, const AppContext& ctx, FileList& rosters, int position) {
-    if (position < 0 || position >= static_cast<int>(rosters.entries.size())) return false;
-    rosters.selected = position;
+    if (!rosters.Select(position)) return false;
     if (position == 0) {
         ws.BlankRoster();
         return true;

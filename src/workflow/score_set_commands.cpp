@@ -30,9 +30,7 @@ std::string WriteAndReport(Workspace& ws, const AppContext& ctx, const std::stri
 }  // namespace
 
 ScoreSetOutcome OpenScoreSet(Workspace& ws, const AppContext& ctx, FileList& scoreSets, int position) {
-    if (position < 0 || position >= static_cast<int>(scoreSets.entries.size())) return {};
-    scoreSets.selected = position;
-    if (position == 0) return {};
+    if (!scoreSets.Select(position) || position == 0) return {};
     ReadScoreSet(ws, ScoreFolder(ctx), SelectedBaseName(scoreSets));
     return {"", true};
 }
@@ -51,7 +49,7 @@ ScoreSetOutcome SaveScoreSetAs(Workspace& ws, const AppContext& ctx, FileList& s
 
     ScoreSetOutcome outcome{WriteAndReport(ws, ctx, chosen.name, kFileSavedKey)};
     if (outcome.messageKey == kFileSavedKey && !chosen.exists) {
-        outcome.opened = OpenScoreSet(ws, ctx, scoreSets, scoreSets.Add(chosen.name + ".CHO")).opened;
+        outcome.opened = OpenScoreSet(ws, ctx, scoreSets, scoreSets.Add(chosen.name + std::string(kScoreSetExtension))).opened;
     }
     return outcome;
 }
