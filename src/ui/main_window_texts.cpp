@@ -11,6 +11,7 @@
 #include "app/app_context.h"
 #include "ui/qt_text.h"
 #include "ui/version.h"
+#include "workflow/marking_commands.h"
 
 namespace veltora {
 
@@ -145,11 +146,6 @@ QString MainWindowTitle(const AppContext& context) {
            QStringLiteral(" v%1.%2").arg(kVersionMajor).arg(kVersionMinor);
 }
 
-QString SheetCountCaption(const AppContext& context, int sheetEntryCount) {
-    return Text(context, "main", "datikawenjianzongshu") + QLatin1Char(':') +
-           QString::number(sheetEntryCount);
-}
-
 QString CommandButtonFontFamily(const QLocale& systemLocale) {
     const bool prc = systemLocale.language() == QLocale::Chinese &&
                      systemLocale.territory() == QLocale::China;
@@ -165,7 +161,7 @@ void LabelMainWindow(QWidget& window, const AppContext& context, int sheetEntryC
         if (text.tipKey) SetToolTip(*control, Text(context, text.tipSection, text.tipKey));
     }
     if (auto* progress = window.findChild<QLabel*>(QStringLiteral("Lab阅卷进度数字化指示"))) {
-        progress->setText(SheetCountCaption(context, sheetEntryCount));
+        progress->setText(ToQString(SheetCountText(sheetEntryCount, context)));
     }
     if (auto* site = window.findChild<QAction*>(QStringLiteral("Mnu_Help_产品网站"))) {
         site->setText(ToQString(context.MakerWebAddress()));

@@ -25,9 +25,6 @@ std::span<const ControlText> MainWindowTexts();
 // ApplicationTitle + " v" + major + "." + minor.
 QString MainWindowTitle(const AppContext& context);
 
-// The caption of `Lab阅卷进度数字化指示`: the "datikawenjianzongshu" text, ":" and the count.
-QString SheetCountCaption(const AppContext& context, int sheetEntryCount);
-
 // "宋体" on a system whose locale is Chinese (PRC), "MS Sans Serif" elsewhere; it follows
 // the system, not the language file.
 QString CommandButtonFontFamily(const QLocale& systemLocale);

@@ -47,7 +47,7 @@ void RunMarkingLoop(Workspace& ws, MarkingState& state, const AppContext& ctx, H
             break;
         }
     }
-    host.Progress(0, 0, SheetCountText(ws, ctx));
+    host.Progress(0, 0, SheetCountText(ws.MarkCount(), ctx));
 }
 
 bool HasExtension(const std::filesystem::path& file, std::string_view extension) {
@@ -82,7 +82,7 @@ BatchOutcome MarkImages(Workspace& ws, MarkingState& state, const AppContext& ct
                         const std::vector<std::filesystem::path>& images) {
     BatchOutcome outcome;
     outcome.listed = static_cast<int>(images.size());
-    const int room = std::max(0, std::min(state.sheetLimit, kMaxSheets) - ws.MarkCount());
+    const int room = std::max(0, state.SheetCapacity() - ws.MarkCount());
     if (outcome.listed > room) host.ShowMessage(MainText(ctx, kSheetListFullKey));
 
     std::vector<PendingSheet> pending;

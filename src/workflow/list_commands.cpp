@@ -9,16 +9,16 @@
 
 namespace veltora {
 
-std::string SheetCountText(const Workspace& ws, const AppContext& ctx) {
-    return MainText(ctx, kSheetCountKey) + ":" + std::to_string(ws.MarkCount());
+std::string SheetCountText(int sheetCount, const AppContext& ctx) {
+    return MainText(ctx, kSheetCountKey) + ":" + std::to_string(sheetCount);
 }
 
 int DeleteSelected(Workspace& ws, MarkingState& state, const AppContext& ctx, Host& host, int row) {
-    if (row < 1 || row > ws.MarkCount() || row >= static_cast<int>(ws.markOrder.size())) return -1;
-    const int entry = ws.markOrder[static_cast<std::size_t>(row)];
+    const int entry = EntryOfRow(ws, row);
+    if (entry == 0) return -1;
     const std::string file = Trimmed(ws.Rec(entry, kRecImage));
     ws.RemoveSheet(entry);
-    host.Progress(0, 0, SheetCountText(ws, ctx));
+    host.Progress(0, 0, SheetCountText(ws.MarkCount(), ctx));
 
     if (host.AskYesNo(MainText(ctx, kAlsoDeleteFileKey) + "\n" + file, "")) {
         std::error_code error;
@@ -36,7 +36,7 @@ int DeleteSelected(Workspace& ws, MarkingState& state, const AppContext& ctx, Ho
 
 void ClearAll(Workspace& ws, MarkingState& state, const AppContext& ctx, Host& host) {
     ws.DeleteAllSheets();
-    host.Progress(0, 0, SheetCountText(ws, ctx));
+    host.Progress(0, 0, SheetCountText(ws.MarkCount(), ctx));
     state.sheetImage = Raster{};
     host.ShowSheetImage(state.sheetImage);
     host.ShowTip(MainText(ctx, kAllSheetsClearedKey));

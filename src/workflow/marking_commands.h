@@ -27,8 +27,8 @@ struct BatchOutcome {
 // case ignored), each group by name. Sub-folders are not entered.
 std::vector<std::filesystem::path> ListBatchImages(const std::filesystem::path& folder);
 
-// "<sheet count text>:<MarkCount>", the resting text of the progress label.
-std::string SheetCountText(const Workspace& ws, const AppContext& ctx);
+// "<sheet count text>:<sheetCount>", the resting text of the progress label.
+std::string SheetCountText(int sheetCount, const AppContext& ctx);
 
 // Asks for a folder (starting at the last one chosen, which becomes the chosen one) and
 // marks its images as new entries. Nothing happens when the dialog is cancelled.

@@ -1,6 +1,7 @@
 #pragma once
 // What the marking commands keep between sheets and between commands. Owned by whoever
 // runs the commands (the main window, veltora-mark) next to the Workspace.
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -31,6 +32,7 @@ struct MarkingState {
     int decodeJobs = 1;
     // Entries the marking list may hold (never above kMaxSheets).
     int sheetLimit = kMaxSheets;
+    int SheetCapacity() const { return std::min(sheetLimit, kMaxSheets); }
     // Called after every sheet a command read, with the recogniser still holding that
     // sheet's values (for diagnostics).
     std::function<void(const SheetMarked&)> afterSheet;

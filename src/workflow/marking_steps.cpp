@@ -21,6 +21,11 @@ void ForgetReading(Workspace& ws, int entry) {
 
 std::string MainText(const AppContext& ctx, std::string_view key) { return ctx.LangText("main", key); }
 
+int EntryOfRow(const Workspace& ws, int row) {
+    if (row < 1 || row > ws.MarkCount() || row >= static_cast<int>(ws.markOrder.size())) return 0;
+    return ws.markOrder[static_cast<std::size_t>(row)];
+}
+
 bool MarkEntry(Workspace& ws, MarkingState& state, const AppContext& ctx, Host& host, int entry,
                DecodedImage decoded) {
     const bool loaded = decoded.image.has_value();

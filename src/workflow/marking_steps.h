@@ -13,6 +13,9 @@ namespace veltora {
 
 std::string MainText(const AppContext& ctx, std::string_view key);
 
+// The entry the marking list shows at row `row` (1-based), or 0 when the row shows none.
+int EntryOfRow(const Workspace& ws, int row);
+
 // Puts the decoded image into the sheet buffer (an unreadable one empties it), reads it
 // for entry `entry` and records status, examinee number and score. A sheet that is not
 // recognised gets the unreadable status, and its number, score and any answers and points

@@ -6,16 +6,6 @@
 
 namespace veltora {
 
-namespace {
-
-// The entry list row `row` shows, or 0.
-int EntryOfRow(const Workspace& ws, int row) {
-    if (row < 1 || row > ws.MarkCount() || row >= static_cast<int>(ws.markOrder.size())) return 0;
-    return ws.markOrder[static_cast<std::size_t>(row)];
-}
-
-}  // namespace
-
 bool MarkFile(Workspace& ws, MarkingState& state, const AppContext& ctx, Host& host) {
     const auto file = host.ChooseFile(MainText(ctx, kOpenImageFileKey), std::string(kImageFileFilter));
     if (!file) return false;
@@ -24,13 +14,13 @@ bool MarkFile(Workspace& ws, MarkingState& state, const AppContext& ctx, Host& h
 
 bool MarkImageFile(Workspace& ws, MarkingState& state, const AppContext& ctx, Host& host,
                    const std::filesystem::path& file) {
-    if (ws.MarkCount() >= std::min(state.sheetLimit, kMaxSheets)) {
+    if (ws.MarkCount() >= state.SheetCapacity()) {
         host.ShowMessage(MainText(ctx, kSheetListFullKey));
         return false;
     }
     DecodedImage decoded = DecodeImageFile(file);
     const int entry = ws.AppendSheet(file.string());
-    host.Progress(0, 0, SheetCountText(ws, ctx));
+    host.Progress(0, 0, SheetCountText(ws.MarkCount(), ctx));
     const bool recognised = MarkEntry(ws, state, ctx, host, entry, std::move(decoded));
     if (recognised)
         host.ShowTip(MainText(ctx, kMarkingDoneKey));
