@@ -27,6 +27,8 @@ struct FileList {
     int selected = -1;
 
     bool HasSelection() const { return selected >= 0 && selected < static_cast<int>(entries.size()); }
+    // A selected entry after "Blank document": one that names a stored file.
+    bool SelectsStoredFile() const { return selected > 0 && HasSelection(); }
     const std::string& SelectedEntry() const;  // "" without a selection
     // Selects the entry at `position`; false, the selection unchanged, when there is none.
     bool Select(int position);

@@ -1,10 +1,8 @@
 #include "reports/report_texts.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "app/number_text.h"
 #include "app/text_to_number.h"
+#include "files/file_names.h"
 
 namespace veltora {
 
@@ -16,16 +14,11 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 std::string CutBeforeCho(std::string_view entry) {
-    constexpr std::string_view cho = ".CHO";
-    const auto it = std::search(entry.begin(), entry.end(), cho.begin(), cho.end(),
-                                [](char a, char b) {
-                                    return std::toupper(static_cast<unsigned char>(a)) == b;
-                                });
-    return std::string(TrimBlanks(entry.substr(0, static_cast<std::size_t>(it - entry.begin()))));
+    return std::string(TrimBlanks(BaseNameOf(entry, kPaperExtension)));
 }
 
 std::string ReportPaperName(const FileLists& lists) {
-    if (lists.scoreSets.HasSelection() && lists.scoreSets.selected > 0)
+    if (lists.scoreSets.SelectsStoredFile())
         return CutBeforeCho(lists.scoreSets.SelectedEntry());
     if (lists.papers.HasSelection()) return CutBeforeCho(lists.papers.SelectedEntry());
     return {};

@@ -20,7 +20,7 @@ std::string WriteAndReport(const StoredDocument& document, const std::filesystem
 }  // namespace
 
 std::string SaveDocument(const StoredDocument& document, const AppContext& ctx, FileList& list, Host& host) {
-    if (list.selected <= 0 || !list.HasSelection()) return SaveDocumentAs(document, ctx, list, host);
+    if (!list.SelectsStoredFile()) return SaveDocumentAs(document, ctx, list, host);
     const std::string name = Trimmed(list.SelectedEntry());
     if (!IsPlainFileName(name)) return std::string(kBadFileNameKey);
     return WriteAndReport(document, FileInFolder(ctx.Path(document.folder), name));
@@ -40,7 +40,7 @@ std::string SaveDocumentAs(const StoredDocument& document, const AppContext& ctx
 
 std::string DeleteDocument(const StoredDocument& document, const AppContext& ctx, FileList& list, Host& host) {
     if (list.entries.size() <= 1) return std::string(kLastEntryKey);
-    if (list.selected <= 0 || !list.HasSelection()) return {};
+    if (!list.SelectsStoredFile()) return {};
     if (!host.AskYesNo(ctx.LangText("main", kConfirmDeleteKey), "")) return {};
 
     const std::string name = Trimmed(list.SelectedEntry());

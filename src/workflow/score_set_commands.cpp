@@ -36,7 +36,7 @@ ScoreSetOutcome OpenScoreSet(Workspace& ws, const AppContext& ctx, FileList& sco
 }
 
 ScoreSetOutcome SaveScoreSet(Workspace& ws, const AppContext& ctx, FileList& scoreSets, Host& host) {
-    if (scoreSets.selected <= 0 || !scoreSets.HasSelection()) return SaveScoreSetAs(ws, ctx, scoreSets, host);
+    if (!scoreSets.SelectsStoredFile()) return SaveScoreSetAs(ws, ctx, scoreSets, host);
     const std::string baseName = Trimmed(SelectedBaseName(scoreSets));
     if (!IsStorableBaseName(baseName)) return {std::string(kBadSetNameKey)};
     return {WriteAndReport(ws, ctx, baseName, "")};
@@ -55,7 +55,7 @@ ScoreSetOutcome SaveScoreSetAs(Workspace& ws, const AppContext& ctx, FileList& s
 }
 
 ScoreSetOutcome DeleteScoreSet(const AppContext& ctx, FileList& scoreSets, Host& host) {
-    if (scoreSets.selected <= 0 || !scoreSets.HasSelection()) return {std::string(kBlankSetKey)};
+    if (!scoreSets.SelectsStoredFile()) return {std::string(kBlankSetKey)};
     const std::string baseName = SelectedBaseName(scoreSets);
     if (!host.AskYesNo(std::string(kDeletePrompt) + baseName, kDeleteTitle)) return {};
     if (!DeleteScoreSetFiles(ScoreFolder(ctx), baseName)) return {std::string(kDeleteFailedKey)};
