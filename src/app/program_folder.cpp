@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "app/ascii_case.h"
+
 namespace veltora {
 
 namespace fs = std::filesystem;
@@ -11,17 +13,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kHomeOption = "--home";
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// Letter case is ignored for ASCII letters only: the stored names are pinyin and English.
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    }
-    return true;
-}
 
 // The value of the last "--home DIR" or "--home=DIR" before a "--"; "" when none.
 std::string HomeOption(int argc, const char* const* argv) {
@@ -62,7 +53,7 @@ std::optional<std::string> ExistingSpelling(const fs::path& folder, const std::s
     std::optional<std::string> match;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
-        if (SameIgnoringCase(name, component) && (!match || name < *match)) match = name;
+        if (EqualIgnoringCase(name, component) && (!match || name < *match)) match = name;
     }
     return match;
 }

@@ -7,8 +7,6 @@ namespace veltora {
 
 namespace {
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
     return std::lexicographical_compare(
         a.begin(), a.end(), b.begin(), b.end(),
@@ -20,11 +18,6 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view ending) {
 }
 
 }  // namespace
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
-}
 
 std::size_t FindIgnoringCase(std::string_view text, std::string_view needle) {
     const auto found = std::search(text.begin(), text.end(), needle.begin(), needle.end(),

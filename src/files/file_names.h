@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/ascii_case.h"
+
 namespace veltora {
 
 // Names of the files in `folder` whose name ends with `extension` (e.g. ".CHO"), ordered
@@ -17,7 +19,6 @@ std::vector<std::string> ListFiles(const std::filesystem::path& folder, std::str
 
 // Position of `needle` in `text` ignoring ASCII letter case, or npos.
 std::size_t FindIgnoringCase(std::string_view text, std::string_view needle);
-bool EqualIgnoringCase(std::string_view a, std::string_view b);
 
 // The part of a list entry before `extension` ("Unit3.CHO" -> "Unit3"); the whole entry
 // when it has no such extension.
