@@ -3,13 +3,9 @@
 #include <algorithm>
 #include <array>
 
-namespace veltora {
+#include "app/trim_spaces.h"
 
-std::string TrimBlanks(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
+namespace veltora {
 
 std::string ReadExamineeNumber(const DarknessMatrix& darkness, const TemplateModel& model) {
     constexpr int kCellsPerDigit = 10;
@@ -34,13 +30,13 @@ std::string ReadExamineeNumber(const DarknessMatrix& darkness, const TemplateMod
         int marked = 0;
         for (int k = 0; k < kCellsPerDigit; ++k) {
             if (v[static_cast<std::size_t>(k)] <= lo + (hi - lo) / 6.0 && hi - lo > 10) {
-                text += TrimBlanks(model.returnTable[static_cast<std::size_t>(digit.returnSet)][static_cast<std::size_t>(k + 1)]);
+                text += TrimSpaces(model.returnTable[static_cast<std::size_t>(digit.returnSet)][static_cast<std::size_t>(k + 1)]);
                 ++marked;
             }
         }
         if (marked != 1) return "0";
     }
-    return TrimBlanks(text);
+    return TrimSpaces(text);
 }
 
 }  // namespace veltora

@@ -11,7 +11,4 @@ namespace veltora {
 // matrix); "" when the template has no digits.
 std::string ReadExamineeNumber(const DarknessMatrix& darkness, const TemplateModel& model);
 
-// The text without leading and trailing blanks.
-std::string TrimBlanks(const std::string& text);
-
 }  // namespace veltora

@@ -8,13 +8,6 @@ char32_t FoldAscii(char32_t c) { return (c >= U'a' && c <= U'z') ? c - (U'a' - U
 
 }  // namespace
 
-std::string TrimSpaces(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
-
 std::u32string FoldedCharacters(std::string_view text) {
     std::u32string out;
     out.reserve(text.size());

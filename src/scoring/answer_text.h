@@ -5,10 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace veltora {
+#include "app/trim_spaces.h"
 
-// Without leading and trailing blanks (spaces only, as typed and as stored).
-std::string TrimSpaces(std::string_view text);
+namespace veltora {
 
 // The characters of a UTF-8 text, each folded to upper case when it is an ASCII letter.
 // A byte that does not start a valid sequence counts as one character of its own.

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "app/profile.h"
+#include "app/trim_spaces.h"
 #include "recognition/image_file.h"
 
 namespace veltora {
@@ -13,13 +14,6 @@ namespace veltora {
 namespace fs = std::filesystem;
 
 namespace {
-
-// Leading and trailing blanks removed, as names are compared.
-std::string TrimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 bool IsJpegName(const fs::path& name) {
     std::string extension = name.extension().string();
@@ -83,9 +77,9 @@ void ScannerFolderWatch::Look(const std::function<void(const std::string& name)>
     std::vector<std::string> current = ListJpegNames(folder_);
     if (current.size() > known_.size()) {
         for (const std::string& name : current) {
-            const std::string trimmed = TrimBlanks(name);
+            const std::string trimmed = TrimSpaces(name);
             const bool known = std::any_of(known_.begin(), known_.end(), [&](const std::string& k) {
-                return TrimBlanks(k).find(trimmed) != std::string::npos;
+                return TrimSpaces(k).find(trimmed) != std::string::npos;
             });
             if (known) continue;
             known_.push_back(name);  // so it is never handed over twice within this look

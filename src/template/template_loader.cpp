@@ -9,18 +9,13 @@
 #include "app/profile.h"
 #include "app/rounding.h"
 #include "app/text_to_number.h"
+#include "app/trim_spaces.h"
 #include "template/template_validation.h"
 
 namespace veltora {
 namespace {
 
 constexpr int kReturnEntriesInFile = 50;
-
-std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // Where a per-item property is read from: the section of the "default" key and the
 // section of the numbered keys (they differ only for the question orientation).
@@ -76,9 +71,9 @@ std::int16_t TemplateInteger(std::string_view text) {
 }
 
 std::optional<std::filesystem::path> TemplateFilePath(const AppContext& context, std::string_view name) {
-    const std::string_view fileName = TrimBlanks(name);
-    if (fileName.find_first_of("/\\") != std::string_view::npos) return std::nullopt;
-    return context.Path("DaTiKa/" + std::string(fileName) + ".DTK");
+    const std::string fileName = TrimSpaces(name);
+    if (fileName.find_first_of("/\\") != std::string::npos) return std::nullopt;
+    return context.Path("DaTiKa/" + fileName + ".DTK");
 }
 
 bool LoadTemplate(const AppContext& context, std::string_view name, TemplateModel& model) {

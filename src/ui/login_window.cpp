@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "app/app_context.h"
+#include "app/trim_spaces.h"
 #include "ui/dialog_buttons.h"
 #include "ui/make_child.h"
 #include "ui/masked_line_edit.h"
@@ -56,7 +57,7 @@ void LoginWindow::keyPressEvent(QKeyEvent* event) {
 void LoginWindow::ReloadPassword() { password_ = StoredPassword(context_); }
 
 void LoginWindow::Confirm() {
-    if (TrimBlanks(ToUtf8(text1_->text())) == password_) {
+    if (TrimSpaces(ToUtf8(text1_->text())) == password_) {
         accept();
         return;
     }

@@ -7,9 +7,6 @@ namespace veltora {
 
 class AppContext;
 
-// Blanks (spaces) removed from both ends, as the password is compared.
-std::string TrimBlanks(std::string_view text);
-
 // The stored password without leading and trailing blanks; "" when none is set.
 std::string StoredPassword(const AppContext& context);
 
