@@ -4,6 +4,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "app/ascii_case.h"
 #include "app/text_to_number.h"
 
 namespace veltora {
@@ -36,8 +37,7 @@ std::size_t Utf16Length(std::string_view utf8) {
 
 // Sheet names must differ in more than letter case.
 std::string FoldedName(std::string name) {
-    for (char& c : name)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    for (char& c : name) c = LowerAscii(c);
     return name;
 }
 
